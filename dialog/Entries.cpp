@@ -1,0 +1,24 @@
+#include "dialog/Entries.h"
+
+#include "dialog/Texts.h"
+
+namespace entries {
+
+std::wstring SectionName(int entry) { return texts::kMenuSection + std::to_wstring(entry); }
+
+std::wstring VerbKeyPath(Root root, int entry) {
+  const wchar_t* rootName = root == Root::Files ? texts::kFilesRoot : texts::kFoldersRoot;
+  return rootName + std::wstring(texts::kShellKey) + texts::kVerbPrefix + std::to_wstring(entry);
+}
+
+std::wstring CommandKeyPath(Root root, int entry) {
+  return VerbKeyPath(root, entry) + texts::kCommandKey;
+}
+
+std::wstring CommandLine(const std::wstring& appDir, int entry) {
+  // The program path is quoted: unquoted, a directory with a space in its name would make the
+  // shell look for a different program.
+  return L"\"" + appDir + texts::kCompanionProgram + L"\" " + std::to_wstring(entry) + L" \"%1\"";
+}
+
+}  // namespace entries

@@ -1,0 +1,47 @@
+// Every text the setup shows or writes, in one place.
+#pragma once
+
+namespace texts {
+
+// File names beside the program.
+inline constexpr wchar_t kCompanionProgram[] = L"Vantrel.Dll";
+inline constexpr wchar_t kSettingsFile[] = L"Install.ini";
+inline constexpr wchar_t kHelpFile[] = L"Vantrel.hlp";
+
+// Settings and registry names.
+inline constexpr wchar_t kMenuSection[] = L"Menu";
+inline constexpr wchar_t kTitleKey[] = L"Title";
+inline constexpr wchar_t kVerbPrefix[] = L"Vantrel";
+inline constexpr wchar_t kFilesRoot[] = L"*";
+inline constexpr wchar_t kFoldersRoot[] = L"Folder";
+inline constexpr wchar_t kShellKey[] = L"\\shell\\";
+inline constexpr wchar_t kCommandKey[] = L"\\command";
+
+// Window and control captions.
+inline constexpr wchar_t kWindowCaption[] = L"Vantrel [ Install ]";
+inline constexpr wchar_t kInstallCaption[] = L"ｲﾝｽﾄｰﾙ";
+inline constexpr wchar_t kUninstallCaption[] = L"ｱﾝｲﾝｽﾄｰﾙ";
+inline constexpr wchar_t kExitCaption[] = L"終了";
+inline constexpr wchar_t kDetailsCaption[] = L"詳細";
+inline constexpr wchar_t kHintFrameCaption[] = L"ヒント";
+inline constexpr wchar_t kInstructionCaption[] = L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください";
+inline constexpr wchar_t kApplyToFiles[] = L"ファイルに適用";
+inline constexpr wchar_t kApplyToFolders[] = L"フォルダに適用";
+inline constexpr wchar_t kMessageTitle[] = L"Install";
+
+// Messages.
+inline constexpr wchar_t kMissingFile[] = L"次のファイルが存在しません。インストールに必要です";
+inline constexpr wchar_t kUninstallPrefix[] = L"アン";
+inline constexpr wchar_t kInstallSucceeded[] = L"インストールに成功しました！";
+inline constexpr wchar_t kInstallFailed[] = L"インストールに失敗しました。";
+
+// Hints for rows 0 to 4, with the escapes that ExpandEscapes expands.
+inline constexpr const wchar_t* kHints[] = {
+    L"Windowsでサポートされている\\nロング形式でファイルの位置＋名前を\\nクリップボードにコピーします。",
+    L"Windowsでサポートされている\\nロング形式でファイルの位置を\\nクリップボードにコピーします。",
+    L"DOSでサポートされている形式で\\nファイルの位置＋ファイル名を\\nクリップボードにコピーします。",
+    L"DOSでサポートされている形式で\\nファイルの位置を\\nクリップボードにコピーします。",
+    L"ファイルの詳細情報をクリップボードに\\nコピーします。\\n\\sおまけみたいなものです",
+};
+
+}  // namespace texts

@@ -1,0 +1,12 @@
+#include "support/ModFCheck.h"
+
+#include <string>
+
+namespace ModFCheck {
+
+bool FileExists(platform::System& sys, std::wstring_view path) {
+  const std::string ansiPath = sys.codepage.ToAnsi(path);
+  return sys.files.PathFileExists(ansiPath.c_str());
+}
+
+}  // namespace ModFCheck

@@ -1,0 +1,120 @@
+#include "support/ModReg.h"
+
+#include <cwchar>
+#include <type_traits>
+
+#include "support/KeyHandle.h"
+
+namespace ModReg {
+namespace {
+
+// The options word for created keys. 0 keeps them on disk: the volatile option (1) would let
+// a registration vanish at the next restart while the setup reported success.
+constexpr std::uint32_t kCreateNonVolatile = 0;
+
+struct RawValue {
+  std::uint32_t type;
+  std::vector<std::uint8_t> bytes;
+};
+
+RawValue TextValue(const platform::CodePage& codepage, std::wstring_view text) {
+  const std::string ansi = codepage.ToAnsi(text);
+  RawValue raw{platform::kRegSz, std::vector<std::uint8_t>(ansi.begin(), ansi.end())};
+  raw.bytes.push_back(0);  // REG_SZ data carries its terminator
+  return raw;
+}
+
+RawValue DwordValue(std::int32_t number) {
+  const auto bits = static_cast<std::uint32_t>(number);
+  return {platform::kRegDword,
+          {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+           static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)}};
+}
+
+std::wstring ScalarText(double number) {
+  wchar_t text[64];
+  std::swprintf(text, sizeof text / sizeof text[0], L"%.15g", number);
+  return text;
+}
+
+RawValue Encode(const platform::CodePage& codepage, const Value& value) {
+  return std::visit(
+      [&](const auto& v) -> RawValue {
+        using T = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, std::wstring>) {
+          return TextValue(codepage, v);
+        } else if constexpr (std::is_same_v<T, bool>) {
+          return DwordValue(v ? -1 : 0);
+        } else if constexpr (std::is_same_v<T, std::int16_t> || std::is_same_v<T, std::int32_t>) {
+          return DwordValue(v);
+        } else if constexpr (std::is_same_v<T, std::vector<std::uint8_t>>) {
+          return {platform::kRegBinary, v};
+        } else {
+          return TextValue(codepage, ScalarText(v));
+        }
+      },
+      value);
+}
+
+}  // namespace
+
+bool KeyExists(platform::System& sys, RootKey root, std::wstring_view path) {
+  ScopedKey key(sys.registry);
+  const std::string ansiPath = sys.codepage.ToAnsi(path);
+  if (sys.registry.OpenKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0,
+                             platform::kKeyAllAccess, key.Receive()) != platform::kSuccess) {
+    key.Abandon();
+    return false;
+  }
+  key.Close();  // the close's result does not change the answer
+  return true;
+}
+
+bool SetKeyValue(platform::System& sys, RootKey root, std::wstring_view path,
+                 std::wstring_view name, const Value& value) {
+  ScopedKey key(sys.registry);
+  const std::string ansiPath = sys.codepage.ToAnsi(path);
+  if (sys.registry.CreateKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0, "",
+                               kCreateNonVolatile, platform::kKeyAllAccess,
+                               key.Receive()) != platform::kSuccess) {
+    key.Abandon();
+    return false;
+  }
+  const std::string ansiName = sys.codepage.ToAnsi(name);
+  const RawValue raw = Encode(sys.codepage, value);
+  bool written = sys.registry.SetValueEx(key.get(), ansiName.c_str(), 0, raw.type,
+                                         raw.bytes.empty() ? nullptr : raw.bytes.data(),
+                                         static_cast<std::uint32_t>(raw.bytes.size())) ==
+                 platform::kSuccess;
+  if (key.Close() != platform::kSuccess) written = false;
+  return written;
+}
+
+bool DeleteKey(platform::System& sys, RootKey root, std::wstring_view path) {
+  ScopedKey key(sys.registry);
+  const std::string ansiPath = sys.codepage.ToAnsi(path);
+  if (sys.registry.OpenKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0,
+                             platform::kKeyAllAccess, key.Receive()) != platform::kSuccess) {
+    key.Abandon();
+    return false;
+  }
+  // An empty sub-key name deletes the opened key itself.
+  bool deleted = sys.registry.DeleteKey(key.get(), "") == platform::kSuccess;
+  if (key.Close() != platform::kSuccess) deleted = false;
+  return deleted;
+}
+
+bool KeyAbsent(platform::System& sys, RootKey root, std::wstring_view path) {
+  ScopedKey key(sys.registry);
+  const std::string ansiPath = sys.codepage.ToAnsi(path);
+  const platform::Status opened = sys.registry.OpenKeyEx(
+      platform::RootKeyHandle(root), ansiPath.c_str(), 0, platform::kKeyAllAccess, key.Receive());
+  if (opened != platform::kSuccess) key.Abandon();
+  return opened == platform::kErrorFileNotFound;
+}
+
+std::wstring TrimNull(std::wstring_view text) {
+  return std::wstring(text.substr(0, text.find(L'\0')));
+}
+
+}  // namespace ModReg
