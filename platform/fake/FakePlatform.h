@@ -1,0 +1,66 @@
+// In-memory profile files, file system, code page and application facts for the native tests.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/Profile.h"
+
+namespace fake {
+
+// Profile files held as their bytes, read with the usual INI rules: section and key names
+// without regard to ASCII case, blanks around names and values dropped, one pair of
+// surrounding quotes removed, ';' lines ignored, the first of repeated keys wins.
+class FakeProfile : public platform::Profile {
+ public:
+  void SetFile(const std::string& path, const std::string& bytes);
+  int reads() const { return reads_; }
+
+  std::uint32_t GetPrivateProfileString(const char* section, const char* key,
+                                        const char* defaultValue, char* buffer,
+                                        std::uint32_t capacity, const char* file) override;
+
+ private:
+  std::map<std::string, std::string> files_;  // by lower-case path
+  int reads_ = 0;
+};
+
+// Existing files and directories, by path without regard to ASCII case.
+class FakeFileSystem : public platform::FileSystem {
+ public:
+  void AddFile(const std::string& path);
+  void AddDirectory(const std::string& path) { AddFile(path); }
+  bool PathFileExists(const char* path) override;
+
+ private:
+  std::set<std::string> paths_;
+};
+
+// Stands in for the 8-bit code page with UTF-8, which like code page 932 gives Japanese
+// characters more than one byte.
+class FakeCodePage : public platform::CodePage {
+ public:
+  std::string ToAnsi(std::wstring_view text) const override;
+  std::wstring FromAnsi(std::string_view bytes) const override;
+};
+
+class FakeApplication : public platform::Application {
+ public:
+  FakeApplication(std::wstring directory, std::wstring baseName)
+      : directory_(std::move(directory)), baseName_(std::move(baseName)) {}
+  std::wstring Directory() const override { return directory_; }
+  std::wstring ExeBaseName() const override { return baseName_; }
+  void SetHelpFile(const std::wstring& path) override { helpFile_ = path; }
+  std::wstring HelpFile() const override { return helpFile_; }
+
+ private:
+  std::wstring directory_;
+  std::wstring baseName_;
+  std::wstring helpFile_;
+};
+
+}  // namespace fake

@@ -1,0 +1,101 @@
+// Every registry call of an install or uninstall run made to fail in turn.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/native/Harness.h"
+
+namespace {
+
+using fake::FakeRegistry;
+using platform::MessageIcon;
+using testing_support::Harness;
+
+struct Run {
+  std::int16_t mode;
+  bool seeded;  // every verb registered beforehand
+};
+
+// True when the registry holds exactly the verbs asked for, each with title and command.
+bool EndsAsAsked(const FakeRegistry& registry, std::int16_t mode) {
+  for (const std::string root : {"*", "Folder"}) {
+    for (int entry = 1; entry <= 5; ++entry) {
+      const std::string verb = root + "\\shell\\Vantrel" + std::to_string(entry);
+      const bool present = registry.HasKey(verb);
+      if (mode == 1 && present) return false;
+      if (mode == 0 && (!registry.StringValue(verb, "") ||
+                        !registry.StringValue(verb + "\\command", "")))
+        return false;
+    }
+  }
+  return true;
+}
+
+int CallsOfACleanRun(const Run& run, FakeRegistry::DeleteBehaviour behaviour) {
+  Harness h(behaviour);
+  h.WithCompanionFiles();
+  for (int entry = 1; run.seeded && entry <= 5; ++entry) {
+    h.Register("*", entry);
+    h.Register("Folder", entry);
+  }
+  EXPECT_TRUE(h.form.Form_Load());
+  h.form.comAllSelect_Click();
+  const int before = h.registry.callCount();
+  h.form.comInstall_Click(run.mode);
+  return h.registry.callCount() - before;
+}
+
+class FailEachCall
+    : public ::testing::TestWithParam<std::tuple<Run, FakeRegistry::DeleteBehaviour>> {};
+
+TEST_P(FailEachCall, NeverClaimsWhatItDidNotDo) {
+  const auto [run, behaviour] = GetParam();
+  const int calls = CallsOfACleanRun(run, behaviour);
+  ASSERT_GT(calls, 20);
+  for (int k = 1; k <= calls; ++k) {
+    SCOPED_TRACE("failing call " + std::to_string(k) + " of " + std::to_string(calls));
+    Harness h(behaviour);
+    h.WithCompanionFiles();
+    for (int entry = 1; run.seeded && entry <= 5; ++entry) {
+      h.Register("*", entry);
+      h.Register("Folder", entry);
+    }
+    ASSERT_TRUE(h.form.Form_Load());
+    h.form.comAllSelect_Click();
+    h.registry.FailCall(h.registry.callCount() + k);
+    h.form.comInstall_Click(run.mode);
+
+    EXPECT_EQ(h.registry.OpenHandles(), 0) << "every opened key is closed";
+    EXPECT_TRUE(h.registry.faults().empty());
+    ASSERT_EQ(h.window.messages().size(), 1u);
+    EXPECT_TRUE(h.window.closed());
+    const bool success = h.window.messages()[0].icon == MessageIcon::Information;
+    const bool asAsked = EndsAsAsked(h.registry, run.mode);
+    if (success) {
+      EXPECT_TRUE(asAsked) << "success reported, but the registry is not as asked";
+    }
+    if (!asAsked) {
+      EXPECT_FALSE(success);
+    }
+    if (!success) {
+      const auto& calls = h.registry.calls();
+      const auto failed = std::find_if(calls.begin(), calls.end(), [](const std::string& line) {
+        return line.size() > 5 && line.compare(line.size() - 5, 5, " -> 5") == 0 &&
+               line.rfind("delete", 0) != 0 && line.rfind("open", 0) != 0;
+      });
+      if (failed != calls.end()) {
+        // The write failed: the only calls after it close that key.
+        for (auto next = failed + 1; next != calls.end(); ++next)
+          EXPECT_EQ(next->rfind("close", 0), 0u) << *next;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InstallAndUninstall, FailEachCall,
+    ::testing::Combine(::testing::Values(Run{0, false}, Run{0, true}, Run{1, true}),
+                       ::testing::Values(FakeRegistry::DeleteBehaviour::RefusesSubKeys,
+                                         FakeRegistry::DeleteBehaviour::TakesSubKeys)));
+
+}  // namespace
