@@ -1,0 +1,109 @@
+#include "companion/win32/Win32ItemQueries.h"
+
+#include <windows.h>
+
+namespace companion::win32 {
+namespace {
+
+// Runs one of the path calls that report the size they need when the buffer is too small.
+// Empty when the call fails.
+template <typename PathCall>
+std::wstring CallWithGrowingBuffer(PathCall call) {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    DWORD length = call(&buffer[0], static_cast<DWORD>(buffer.size()));
+    if (length == 0) return std::wstring();
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      return buffer;
+    }
+    buffer.assign(length, L'\0');  // Too small: `length` counts the terminating NUL.
+  }
+  return std::wstring();
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  std::wstring full = CallWithGrowingBuffer([&](wchar_t* buffer, DWORD size) {
+    return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+  });
+  return full.empty() ? path : full;
+}
+
+LocalTime ToLocalTime(const FILETIME& fileTime) {
+  LocalTime local;
+  SYSTEMTIME utc;
+  SYSTEMTIME there;
+  if (fileTime.dwLowDateTime == 0 && fileTime.dwHighDateTime == 0) return local;
+  // The zone rules of that date, not today's, so that a summer time shows as it was.
+  if (!FileTimeToSystemTime(&fileTime, &utc) ||
+      !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &there)) {
+    return local;
+  }
+  local.known = true;
+  local.year = there.wYear;
+  local.month = there.wMonth;
+  local.day = there.wDay;
+  local.hour = there.wHour;
+  local.minute = there.wMinute;
+  local.second = there.wSecond;
+  return local;
+}
+
+ItemFacts ToFacts(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& created,
+                  const FILETIME& modified, const FILETIME& accessed) {
+  ItemFacts facts;
+  facts.kind = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ItemKind::Folder : ItemKind::File;
+  facts.size = (static_cast<std::uint64_t>(sizeHigh) << 32) | sizeLow;
+  facts.created = ToLocalTime(created);
+  facts.modified = ToLocalTime(modified);
+  facts.accessed = ToLocalTime(accessed);
+  facts.attributes = attributes;
+  return facts;
+}
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  ~FindHandle() {
+    if (valid()) FindClose(handle_);
+  }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+std::wstring Win32ItemQueries::LongPath(const std::wstring& path) {
+  const std::wstring full = FullPath(path);
+  std::wstring longPath = CallWithGrowingBuffer(
+      [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(full.c_str(), buffer, size); });
+  return longPath.empty() ? full : longPath;
+}
+
+std::wstring Win32ItemQueries::ShortPath(const std::wstring& path) {
+  const std::wstring full = FullPath(path);
+  return CallWithGrowingBuffer(
+      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); });
+}
+
+ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+    return ToFacts(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                   data.ftCreationTime, data.ftLastWriteTime, data.ftLastAccessTime);
+  }
+  // A file another program holds open without sharing (a page file, say) refuses the
+  // attribute call but still shows in its folder's listing.
+  if (GetLastError() != ERROR_SHARING_VIOLATION) return ItemFacts();
+  WIN32_FIND_DATAW found;
+  FindHandle search(FindFirstFileW(path.c_str(), &found));
+  if (!search.valid()) return ItemFacts();
+  return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
+                 found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);
+}
+
+}  // namespace companion::win32
