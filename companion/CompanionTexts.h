@@ -53,7 +53,7 @@ inline constexpr wchar_t kMissingPath[] = L"ファイルまたはフォルダが
 inline constexpr wchar_t kPathNotFound[] = L"ファイルまたはフォルダが見つかりません:\r\n";
 inline constexpr wchar_t kClipboardFailed[] = L"クリップボードにコピーできませんでした。";
 inline constexpr wchar_t kUsage[] =
-    L"\r\n\r\n使い方: Vantrel.Dll 番号(1～5) \"ファイルまたはフォルダのパス\"\r\n"
+    L"\r\n\r\n使い方: Vantrel.Dll 番号(1～5) \"パス\"\r\n"
     L"エクスプローラーの右クリックメニューから起動してください。";
 
 }  // namespace companion::texts

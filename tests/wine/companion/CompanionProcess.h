@@ -1,0 +1,22 @@
+// Starts the companion program as the shell would and watches it until it ends.
+#pragma once
+
+#include <string>
+
+namespace test {
+
+struct CompanionRun {
+  unsigned long exitCode = 0xFFFFFFFF;
+  // The program's error box: seen (caption "Vantrel"), its text, and then closed by the test
+  // so that the program can end.
+  bool messageShown = false;
+  std::wstring message;
+};
+
+// Runs "<program>" <arguments> and waits for it to end.
+CompanionRun RunCompanion(const std::wstring& program, const std::wstring& arguments);
+
+// A path given on the test's command line: a Unix path names Wine's drive Z:.
+std::wstring WindowsPathOf(const char* path);
+
+}  // namespace test

@@ -1,0 +1,53 @@
+#include "TestClipboard.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace test {
+namespace {
+
+bool OpenWithRetries(HWND owner) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+}  // namespace
+
+bool SetClipboardText(const std::wstring& text) {
+  HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  if (owner == nullptr) return false;
+  bool done = false;
+  if (OpenWithRetries(owner)) {
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block != nullptr) {
+      std::memcpy(GlobalLock(block), text.c_str(), bytes);
+      GlobalUnlock(block);
+      done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+      if (!done) GlobalFree(block);
+    }
+    CloseClipboard();
+  }
+  DestroyWindow(owner);
+  return done;
+}
+
+std::wstring ClipboardText() {
+  std::wstring text = L"<no text>";
+  if (!OpenWithRetries(nullptr)) return L"<clipboard not opened>";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (data != nullptr) {
+    const wchar_t* chars = static_cast<const wchar_t*>(GlobalLock(data));
+    if (chars != nullptr) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace test
