@@ -4,7 +4,9 @@
 
 namespace entries {
 
-std::wstring SectionName(int entry) { return texts::kMenuSection + std::to_wstring(entry); }
+std::wstring SectionName(int entry) {
+  return texts::kMenuSection + std::to_wstring(entry);
+}
 
 std::wstring VerbKeyPath(Root root, int entry) {
   const wchar_t* rootName = root == Root::Files ? texts::kFilesRoot : texts::kFoldersRoot;

@@ -18,7 +18,9 @@ constexpr std::int16_t kUninstallMode = 1;
 
 }  // namespace
 
-bool IsFlag(std::int32_t value, std::int32_t flag) { return (value & flag) == flag; }
+bool IsFlag(std::int32_t value, std::int32_t flag) {
+  return (value & flag) == flag;
+}
 
 Fmain::Fmain(platform::DialogWindow& window, platform::System& sys) : window_(window), sys_(sys) {}
 
@@ -67,7 +69,8 @@ std::wstring Fmain::MissingCompanionFile() {
 
 std::int32_t Fmain::ProbeRegisteredTargets(int entry) {
   std::int32_t flags = 0;
-  if (ModReg::KeyExists(sys_, ModReg::kClassesRoot, entries::VerbKeyPath(entries::Root::Files, entry)))
+  if (ModReg::KeyExists(sys_, ModReg::kClassesRoot,
+                        entries::VerbKeyPath(entries::Root::Files, entry)))
     flags = entries::kFiles;
   if (ModReg::KeyExists(sys_, ModReg::kClassesRoot,
                         entries::VerbKeyPath(entries::Root::Folders, entry)))
@@ -77,7 +80,8 @@ std::int32_t Fmain::ProbeRegisteredTargets(int entry) {
 
 void Fmain::lstInstalls_Click() {
   const int current = window_.CurrentRow();
-  const std::wstring hint = current >= 0 && current < entries::kCount ? texts::kHints[current] : L"";
+  const std::wstring hint =
+      current >= 0 && current < entries::kCount ? texts::kHints[current] : L"";
   bool any = false;
   for (int row = 0; row < entries::kCount && !any; ++row) any = window_.RowChecked(row);
   window_.SetButtonEnabled(Button::Install, any);
@@ -88,7 +92,9 @@ void Fmain::comAllSelect_Click() {
   for (int row = 0; row < entries::kCount; ++row) window_.SetRowChecked(row, true);
 }
 
-void Fmain::comExit_Click() { window_.Close(); }
+void Fmain::comExit_Click() {
+  window_.Close();
+}
 
 void Fmain::comInstall_Click(std::int16_t index) {
   SetupMenus(index);

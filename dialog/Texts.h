@@ -37,9 +37,11 @@ inline constexpr wchar_t kInstallFailed[] = L"インストールに失敗しま�
 
 // Hints for rows 0 to 4, with the escapes that ExpandEscapes expands.
 inline constexpr const wchar_t* kHints[] = {
-    L"Windowsでサポートされている\\nロング形式でファイルの位置＋名前を\\nクリップボードにコピーします。",
+    L"Windowsでサポートされている\\nロング形式でファイルの位置＋名前を\\nクリップボードにコピーしま"
+    L"す。",
     L"Windowsでサポートされている\\nロング形式でファイルの位置を\\nクリップボードにコピーします。",
-    L"DOSでサポートされている形式で\\nファイルの位置＋ファイル名を\\nクリップボードにコピーします。",
+    L"DOSでサポートされている形式で\\nファイルの位置＋ファイル名を\\nクリップボードにコピーします"
+    L"。",
     L"DOSでサポートされている形式で\\nファイルの位置を\\nクリップボードにコピーします。",
     L"ファイルの詳細情報をクリップボードに\\nコピーします。\\n\\sおまけみたいなものです",
 };

@@ -8,7 +8,7 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   // True for an existing file or directory.
-  virtual bool PathFileExists(const char* path) = 0;
+  virtual bool PathExists(const char* path) = 0;
 };
 
 }  // namespace platform

@@ -82,10 +82,10 @@ bool SetKeyValue(platform::System& sys, RootKey root, std::wstring_view path,
   }
   const std::string ansiName = sys.codepage.ToAnsi(name);
   const RawValue raw = Encode(sys.codepage, value);
-  bool written = sys.registry.SetValueEx(key.get(), ansiName.c_str(), 0, raw.type,
-                                         raw.bytes.empty() ? nullptr : raw.bytes.data(),
-                                         static_cast<std::uint32_t>(raw.bytes.size())) ==
-                 platform::kSuccess;
+  bool written =
+      sys.registry.SetValueEx(key.get(), ansiName.c_str(), 0, raw.type,
+                              raw.bytes.empty() ? nullptr : raw.bytes.data(),
+                              static_cast<std::uint32_t>(raw.bytes.size())) == platform::kSuccess;
   if (key.Close() != platform::kSuccess) written = false;
   return written;
 }

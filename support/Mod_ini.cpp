@@ -24,8 +24,8 @@ std::wstring GetIniString(platform::System& sys, std::wstring_view file, std::ws
   const std::string ansiDefault = sys.codepage.ToAnsi(defaultValue);
   const std::string ansiFile = sys.codepage.ToAnsi(file);
   std::string buffer(kBufferBytes, '\0');
-  sys.profile.GetPrivateProfileString(ansiSection.c_str(), ansiKey.c_str(), ansiDefault.c_str(),
-                                      buffer.data(), kCapacity, ansiFile.c_str());
+  sys.profile.ReadProfileString(ansiSection.c_str(), ansiKey.c_str(), ansiDefault.c_str(),
+                                buffer.data(), kCapacity, ansiFile.c_str());
   return ModReg::TrimNull(sys.codepage.FromAnsi(buffer));
 }
 

@@ -29,15 +29,21 @@ void FakeDialogWindow::AddRow(int index, const std::wstring& text) {
   rows_.insert(rows_.begin() + index, Row{text, 0, false});
 }
 
-std::wstring FakeDialogWindow::RowText(int row) const { return Valid(row) ? rows_[row].text : L""; }
+std::wstring FakeDialogWindow::RowText(int row) const {
+  return Valid(row) ? rows_[row].text : L"";
+}
 
-std::int32_t FakeDialogWindow::RowData(int row) const { return Valid(row) ? rows_[row].data : 0; }
+std::int32_t FakeDialogWindow::RowData(int row) const {
+  return Valid(row) ? rows_[row].data : 0;
+}
 
 void FakeDialogWindow::SetRowData(int row, std::int32_t data) {
   if (Valid(row)) rows_[row].data = data;
 }
 
-bool FakeDialogWindow::RowChecked(int row) const { return Valid(row) && rows_[row].checked; }
+bool FakeDialogWindow::RowChecked(int row) const {
+  return Valid(row) && rows_[row].checked;
+}
 
 void FakeDialogWindow::SetRowChecked(int row, bool checked) {
   if (!Valid(row) || rows_[row].checked == checked) return;
@@ -45,7 +51,9 @@ void FakeDialogWindow::SetRowChecked(int row, bool checked) {
   Notify();
 }
 
-void FakeDialogWindow::SetButtonEnabled(Button button, bool enabled) { enabled_[button] = enabled; }
+void FakeDialogWindow::SetButtonEnabled(Button button, bool enabled) {
+  enabled_[button] = enabled;
+}
 
 bool FakeDialogWindow::ButtonEnabled(Button button) const {
   const auto found = enabled_.find(button);
@@ -54,11 +62,16 @@ bool FakeDialogWindow::ButtonEnabled(Button button) const {
 
 platform::TwipRect FakeDialogWindow::ButtonBounds(Button button) const {
   switch (button) {
-    case Button::Install: return {2880, 480, 1095, 375};
-    case Button::Uninstall: return {2880, 960, 1095, 375};
-    case Button::Exit: return {2880, 1440, 1095, 375};
-    case Button::AllSelect: return {240, 480, 135, 1335};
-    case Button::Details: return {2805, 2580, 1095, 375};
+    case Button::Install:
+      return {2880, 480, 1095, 375};
+    case Button::Uninstall:
+      return {2880, 960, 1095, 375};
+    case Button::Exit:
+      return {2880, 1440, 1095, 375};
+    case Button::AllSelect:
+      return {240, 480, 135, 1335};
+    case Button::Details:
+      return {2805, 2580, 1095, 375};
   }
   return {};
 }

@@ -14,9 +14,11 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-void FakeFileSystem::AddFile(const std::string& path) { paths_.insert(Lower(path)); }
+void FakeFileSystem::AddFile(const std::string& path) {
+  paths_.insert(Lower(path));
+}
 
-bool FakeFileSystem::PathFileExists(const char* path) {
+bool FakeFileSystem::PathExists(const char* path) {
   return path && paths_.count(Lower(path)) != 0;
 }
 

@@ -20,9 +20,8 @@ class FakeProfile : public platform::Profile {
   void SetFile(const std::string& path, const std::string& bytes);
   int reads() const { return reads_; }
 
-  std::uint32_t GetPrivateProfileString(const char* section, const char* key,
-                                        const char* defaultValue, char* buffer,
-                                        std::uint32_t capacity, const char* file) override;
+  std::uint32_t ReadProfileString(const char* section, const char* key, const char* defaultValue,
+                                  char* buffer, std::uint32_t capacity, const char* file) override;
 
  private:
   std::map<std::string, std::string> files_;  // by lower-case path
@@ -34,7 +33,7 @@ class FakeFileSystem : public platform::FileSystem {
  public:
   void AddFile(const std::string& path);
   void AddDirectory(const std::string& path) { AddFile(path); }
-  bool PathFileExists(const char* path) override;
+  bool PathExists(const char* path) override;
 
  private:
   std::set<std::string> paths_;

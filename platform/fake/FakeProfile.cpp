@@ -55,9 +55,9 @@ void FakeProfile::SetFile(const std::string& path, const std::string& bytes) {
   files_[Lower(path)] = bytes;
 }
 
-std::uint32_t FakeProfile::GetPrivateProfileString(const char* section, const char* key,
-                                                   const char* defaultValue, char* buffer,
-                                                   std::uint32_t capacity, const char* file) {
+std::uint32_t FakeProfile::ReadProfileString(const char* section, const char* key,
+                                             const char* defaultValue, char* buffer,
+                                             std::uint32_t capacity, const char* file) {
   ++reads_;
   if (capacity == 0) return 0;
   std::string value = defaultValue ? defaultValue : "";

@@ -24,11 +24,15 @@ std::string Hex(std::uint32_t value) {
   return text;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
 
 }  // namespace
 
-FakeRegistry::FakeRegistry(DeleteBehaviour behaviour) : behaviour_(behaviour) { keys_[""] = {}; }
+FakeRegistry::FakeRegistry(DeleteBehaviour behaviour) : behaviour_(behaviour) {
+  keys_[""] = {};
+}
 
 std::string FakeRegistry::Join(const std::string& parent, const char* sub) {
   std::string child = sub ? sub : "";
@@ -57,7 +61,9 @@ void FakeRegistry::SetString(const std::string& path, const std::string& name,
   keys_[Lower(path)].values[Lower(name)] = value;
 }
 
-bool FakeRegistry::HasKey(const std::string& path) const { return keys_.count(Lower(path)) != 0; }
+bool FakeRegistry::HasKey(const std::string& path) const {
+  return keys_.count(Lower(path)) != 0;
+}
 
 std::optional<FakeRegistry::Value> FakeRegistry::RawValue(const std::string& path,
                                                           const std::string& name) const {
@@ -89,9 +95,13 @@ void FakeRegistry::DenyFullAccess(const std::string& path) {
   denied_.insert(Lower(path));
 }
 
-void FakeRegistry::FailCall(int n) { failCalls_.insert(n); }
+void FakeRegistry::FailCall(int n) {
+  failCalls_.insert(n);
+}
 
-void FakeRegistry::FailOn(Op op, const std::string& path) { failOn_.insert({op, Lower(path)}); }
+void FakeRegistry::FailOn(Op op, const std::string& path) {
+  failOn_.insert({op, Lower(path)});
+}
 
 bool FakeRegistry::Injected(Op op, const std::string& lowerPath) {
   const bool fail = failCalls_.count(callCount_) != 0 || failOn_.count({op, lowerPath}) != 0;
@@ -208,8 +218,8 @@ platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const char* v
       faults_.push_back("REG_DWORD written with size " + std::to_string(size));
     if (size > 0 && !data) faults_.push_back("data missing for size " + std::to_string(size));
     NoteChange("set " + *path);
-    keys_[Lower(*path)].values[Lower(name)] =
-        Value{type, data ? std::vector<std::uint8_t>(data, data + size) : std::vector<std::uint8_t>()};
+    keys_[Lower(*path)].values[Lower(name)] = Value{
+        type, data ? std::vector<std::uint8_t>(data, data + size) : std::vector<std::uint8_t>()};
   }
   Record(line, status);
   return status;

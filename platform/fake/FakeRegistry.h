@@ -70,7 +70,7 @@ class FakeRegistry : public platform::Registry {
 
  private:
   struct Key {
-    std::string name;  // as first written
+    std::string name;                     // as first written
     std::map<std::string, Value> values;  // by lower-case name
     std::uint32_t options = 0;
   };
@@ -84,7 +84,7 @@ class FakeRegistry : public platform::Registry {
   platform::KeyHandle NewHandle(const std::string& path);
 
   DeleteBehaviour behaviour_;
-  std::map<std::string, Key> keys_;  // by lower-case full path; "" is the root
+  std::map<std::string, Key> keys_;                     // by lower-case full path; "" is the root
   std::map<platform::KeyHandle, std::string> handles_;  // the path each handle was opened as
   std::set<std::string> denied_;
   std::set<int> failCalls_;

@@ -7,7 +7,8 @@ namespace win32 {
 std::string Win32CodePage::ToAnsi(std::wstring_view text) const {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<std::size_t>(bytes), '\0');
   WideCharToMultiByte(CP_ACP, 0, text.data(), length, result.data(), bytes, nullptr, nullptr);
   return result;

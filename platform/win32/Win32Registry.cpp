@@ -5,7 +5,9 @@
 namespace win32 {
 namespace {
 
-HKEY ToHkey(platform::KeyHandle key) { return reinterpret_cast<HKEY>(key); }
+HKEY ToHkey(platform::KeyHandle key) {
+  return reinterpret_cast<HKEY>(key);
+}
 
 }  // namespace
 
@@ -23,9 +25,9 @@ platform::Status Win32Registry::CreateKeyEx(platform::KeyHandle parent, const ch
                                             std::uint32_t options, std::uint32_t access,
                                             platform::KeyHandle* result) {
   HKEY created = nullptr;
-  const LSTATUS status = RegCreateKeyExA(ToHkey(parent), subKey, reserved,
-                                         const_cast<char*>(keyClass), options, access, nullptr,
-                                         &created, nullptr);
+  const LSTATUS status =
+      RegCreateKeyExA(ToHkey(parent), subKey, reserved, const_cast<char*>(keyClass), options,
+                      access, nullptr, &created, nullptr);
   *result = reinterpret_cast<platform::KeyHandle>(created);
   return status;
 }

@@ -23,14 +23,13 @@ class Win32Registry : public platform::Registry {
 
 class Win32Profile : public platform::Profile {
  public:
-  std::uint32_t GetPrivateProfileString(const char* section, const char* key,
-                                        const char* defaultValue, char* buffer,
-                                        std::uint32_t capacity, const char* file) override;
+  std::uint32_t ReadProfileString(const char* section, const char* key, const char* defaultValue,
+                                  char* buffer, std::uint32_t capacity, const char* file) override;
 };
 
 class Win32FileSystem : public platform::FileSystem {
  public:
-  bool PathFileExists(const char* path) override;
+  bool PathExists(const char* path) override;
 };
 
 // The system's current 8-bit code page (CP_ACP).

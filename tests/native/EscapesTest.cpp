@@ -1,7 +1,6 @@
-#include "dialog/Escapes.h"
-
 #include <gtest/gtest.h>
 
+#include "dialog/Escapes.h"
 #include "dialog/Texts.h"
 
 namespace {

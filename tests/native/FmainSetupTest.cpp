@@ -28,12 +28,14 @@ Lines DeleteMissing(const std::string& verb) {
 // The calls that write one text value into a key that is created on the way.
 Lines Write(const std::string& key, const std::string& text) {
   return {"create \"" + key + "\" reserved=0 class=\"\" options=0 access=0xF003F -> 0",
-          "set \"" + key + "\" name=\"\" reserved=0 type=1 size=" + std::to_string(text.size() + 1) +
-              " data=\"" + text + "\" -> 0",
+          "set \"" + key + "\" name=\"\" reserved=0 type=1 size=" +
+              std::to_string(text.size() + 1) + " data=\"" + text + "\" -> 0",
           "close \"" + key + "\" -> 0"};
 }
 
-void Append(Lines& lines, const Lines& more) { lines.insert(lines.end(), more.begin(), more.end()); }
+void Append(Lines& lines, const Lines& more) {
+  lines.insert(lines.end(), more.begin(), more.end());
+}
 
 // The calls of a run over an empty registry in which `wanted(root, entry)` verbs are written.
 template <typename Wanted>
@@ -103,7 +105,8 @@ TEST_F(SetupMenus, InstallWithNoRowTickedOnlyDeletes) {
   Load();
   for (int row = 0; row < 5; ++row) h.window.UserToggleCheck(row);
   h.form.comInstall_Click(0);
-  EXPECT_EQ(h.registry.calls(), RunOverEmptyRegistry([](const std::string&, int) { return false; }));
+  EXPECT_EQ(h.registry.calls(),
+            RunOverEmptyRegistry([](const std::string&, int) { return false; }));
   ExpectMessage(L"インストールに成功しました！", MessageIcon::Information);
 }
 
@@ -185,7 +188,8 @@ TEST_F(SetupMenus, AFailedWriteStopsAtOnceAndLeavesLaterVerbsAlone) {
   ExpectMessage(L"インストールに失敗しました。", MessageIcon::Error);
   EXPECT_EQ(h.registry.calls().back(), "close \"*\\shell\\Vantrel3\\command\" -> 0");
   EXPECT_TRUE(h.registry.HasKey("*\\shell\\Vantrel2\\command"));
-  EXPECT_TRUE(h.registry.HasKey("*\\shell\\Vantrel3")) << "its title was written before the failure";
+  EXPECT_TRUE(h.registry.HasKey("*\\shell\\Vantrel3"))
+      << "its title was written before the failure";
   EXPECT_FALSE(h.registry.HasKey("*\\shell\\Vantrel4"));
   EXPECT_EQ(h.registry.StringValue("Folder\\shell\\Vantrel5", ""), "old title");
 }
@@ -196,8 +200,9 @@ TEST_F(SetupMenus, AFailedTitleWriteSkipsItsCommand) {
   h.form.comInstall_Click(0);
   ExpectMessage(L"インストールに失敗しました。", MessageIcon::Error);
   EXPECT_FALSE(h.registry.HasKey("Folder\\shell\\Vantrel1"));
-  EXPECT_EQ(h.registry.calls().back(),
-            "create \"Folder\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF003F -> 5");
+  EXPECT_EQ(
+      h.registry.calls().back(),
+      "create \"Folder\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF003F -> 5");
 }
 
 TEST(CommandLine, QuotesTheProgramPathOfADirectoryWithSpacesAndJapanese) {

@@ -136,8 +136,9 @@ TEST_F(HintAndInstallButton, TheHintFollowsTheCurrentRowAfterOneSpace) {
             L" Windowsでサポートされている\r\nロング形式でファイルの位置＋名前を\r\n"
             L"クリップボードにコピーします。");
   h.window.UserSelectRow(3);
-  EXPECT_EQ(h.window.hint(),
-            L" DOSでサポートされている形式で\r\nファイルの位置を\r\nクリップボードにコピーします。");
+  EXPECT_EQ(
+      h.window.hint(),
+      L" DOSでサポートされている形式で\r\nファイルの位置を\r\nクリップボードにコピーします。");
   h.window.UserSelectRow(-1);
   EXPECT_EQ(h.window.hint(), L" ");
 }

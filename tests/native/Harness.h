@@ -19,9 +19,9 @@ inline std::string FiveTitles() {
 }
 
 struct Harness {
-  explicit Harness(
-      fake::FakeRegistry::DeleteBehaviour behaviour = fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys,
-      std::wstring appDirectory = L"C:\\Program Files\\Vantrel")
+  explicit Harness(fake::FakeRegistry::DeleteBehaviour behaviour =
+                       fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys,
+                   std::wstring appDirectory = L"C:\\Program Files\\Vantrel")
       : registry(behaviour), app(std::move(appDirectory), L"Install") {
     window.Attach(&form);
   }

@@ -1,9 +1,8 @@
-#include "support/ModFCheck.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeRegistry.h"
+#include "support/ModFCheck.h"
 
 namespace {
 

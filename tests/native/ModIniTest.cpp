@@ -1,9 +1,8 @@
-#include "support/Mod_ini.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeRegistry.h"
+#include "support/Mod_ini.h"
 
 namespace {
 
@@ -26,7 +25,8 @@ struct IniFixture {
 TEST(IniFilePath, IsTheProgramsBaseNameBesideIt) {
   EXPECT_EQ(Mod_ini::IniFilePath(IniFixture(L"C:\\Tools").sys), L"C:\\Tools\\Install.ini");
   EXPECT_EQ(Mod_ini::IniFilePath(IniFixture(L"D:\\").sys), L"D:\\Install.ini");
-  EXPECT_EQ(Mod_ini::IniFilePath(IniFixture(L"C:\\Tools", L"Setup2").sys), L"C:\\Tools\\Setup2.ini");
+  EXPECT_EQ(Mod_ini::IniFilePath(IniFixture(L"C:\\Tools", L"Setup2").sys),
+            L"C:\\Tools\\Setup2.ini");
 }
 
 TEST(GetIniString, ReadsTitlesAndFallsBackToTheDefault) {

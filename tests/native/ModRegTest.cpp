@@ -1,9 +1,8 @@
-#include "support/ModReg.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakePlatform.h"
 #include "platform/fake/FakeRegistry.h"
+#include "support/ModReg.h"
 
 namespace {
 
@@ -57,10 +56,11 @@ TEST_F(ModRegTest, KeyAbsentOnlyWhenTheKeyIsReallyMissing) {
 
 TEST_F(ModRegTest, SetKeyValueWritesTextWithItsTerminatorIntoANonVolatileKey) {
   EXPECT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, L"*\\shell\\Vantrel1", L"", L"パス"));
-  EXPECT_EQ(registry.calls(),
-            (Lines{"create \"*\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF003F -> 0",
-                   "set \"*\\shell\\Vantrel1\" name=\"\" reserved=0 type=1 size=7 data=\"パス\" -> 0",
-                   "close \"*\\shell\\Vantrel1\" -> 0"}));
+  EXPECT_EQ(
+      registry.calls(),
+      (Lines{"create \"*\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF003F -> 0",
+             "set \"*\\shell\\Vantrel1\" name=\"\" reserved=0 type=1 size=7 data=\"パス\" -> 0",
+             "close \"*\\shell\\Vantrel1\" -> 0"}));
   EXPECT_EQ(registry.StringValue("*\\shell\\Vantrel1", ""), "パス");
 }
 

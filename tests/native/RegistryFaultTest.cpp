@@ -23,8 +23,8 @@ bool EndsAsAsked(const FakeRegistry& registry, std::int16_t mode) {
       const std::string verb = root + "\\shell\\Vantrel" + std::to_string(entry);
       const bool present = registry.HasKey(verb);
       if (mode == 1 && present) return false;
-      if (mode == 0 && (!registry.StringValue(verb, "") ||
-                        !registry.StringValue(verb + "\\command", "")))
+      if (mode == 0 &&
+          (!registry.StringValue(verb, "") || !registry.StringValue(verb + "\\command", "")))
         return false;
     }
   }

@@ -18,7 +18,7 @@ function(vantrel_add_wine_test name target)
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED wine
     SKIP_RETURN_CODE 77
-    TIMEOUT 300
+    TIMEOUT 150
     ENVIRONMENT "VANTREL_WINE_STATE=${VANTREL_WINE_STATE}")
 endfunction()
 
@@ -29,6 +29,6 @@ function(vantrel_add_wine_script name script)
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED wine
     SKIP_RETURN_CODE 77
-    TIMEOUT 300
+    TIMEOUT 150
     ENVIRONMENT "VANTREL_WINE_STATE=${VANTREL_WINE_STATE};VANTREL_ARCH=${CMAKE_SYSTEM_PROCESSOR}")
 endfunction()
