@@ -19,8 +19,14 @@ std::wstring CommandKeyPath(Root root, int entry) {
 
 std::wstring CommandLine(const std::wstring& appDir, int entry) {
   // The program path is quoted: unquoted, a directory with a space in its name would make the
-  // shell look for a different program.
-  return L"\"" + appDir + texts::kCompanionProgram + L"\" " + std::to_wstring(entry) + L" \"%1\"";
+  // shell look for a different program. The shell reads '%' in a command as the start of a
+  // placeholder, and "%%" as one '%', so a '%' in the directory name is doubled.
+  std::wstring program;
+  for (wchar_t c : appDir + texts::kCompanionProgram) {
+    program += c;
+    if (c == L'%') program += L'%';
+  }
+  return L"\"" + program + L"\" " + std::to_wstring(entry) + L" \"%1\"";
 }
 
 }  // namespace entries

@@ -23,7 +23,8 @@ std::wstring SectionName(int entry);
 std::wstring VerbKeyPath(Root root, int entry);
 // The verb's "command" sub-key.
 std::wstring CommandKeyPath(Root root, int entry);
-// The quoted program path, the entry number and the quoted item placeholder.
+// The quoted program path (its '%' doubled for the shell), the entry number and the quoted
+// item placeholder.
 std::wstring CommandLine(const std::wstring& appDir, int entry);
 
 }  // namespace entries

@@ -216,4 +216,14 @@ TEST(CommandLine, QuotesTheProgramPathOfADirectoryWithSpacesAndJapanese) {
   }
 }
 
+TEST(CommandLine, DoublesPercentSignsSoTheShellKeepsThem) {
+  Harness h(FakeRegistry::DeleteBehaviour::RefusesSubKeys, L"C:\\100% 用\\%1");
+  h.files.AddFile("C:\\100% 用\\%1\\Vantrel.Dll");
+  h.files.AddFile("C:\\100% 用\\%1\\Install.ini");
+  ASSERT_TRUE(h.form.Form_Load());
+  h.form.comInstall_Click(0);
+  EXPECT_EQ(h.registry.StringValue(Verb("*", 3) + "\\command", ""),
+            "\"C:\\100%% 用\\%%1\\Vantrel.Dll\" 3 \"%1\"");
+}
+
 }  // namespace
