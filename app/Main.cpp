@@ -1,0 +1,23 @@
+// Install.exe: the setup dialog over the real registry, settings file and window.
+#include <windows.h>
+// commctrl.h builds on the types windows.h declares.
+#include <commctrl.h>
+
+#include "dialog/Fmain.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/window/SetupWindow.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  win32::Win32System system;
+  win32::SetupWindow window;
+  if (!window.Create(instance)) return 1;
+  Fmain dialog(window, system.get());
+  window.SetEvents(dialog);
+  // A missing companion file has been reported and the window closed: it is never shown.
+  if (!dialog.Form_Load()) return 0;
+  window.Show();
+  return window.RunMessageLoop();
+}

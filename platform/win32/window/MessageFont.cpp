@@ -1,0 +1,14 @@
+#include "platform/win32/window/Handles.h"
+
+namespace win32 {
+
+UniqueFont CreateMessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    return UniqueFont(nullptr);
+  }
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+}  // namespace win32
