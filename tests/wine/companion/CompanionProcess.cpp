@@ -5,6 +5,8 @@
 namespace test {
 namespace {
 
+std::wstring g_companionPath;
+
 std::wstring TextOf(HWND window) {
   wchar_t buffer[1024] = L"";
   DWORD_PTR copied = 0;
@@ -78,6 +80,13 @@ CompanionRun RunCompanion(const std::wstring& program, const std::wstring& argum
   run.exitCode = code;
   CloseHandle(process.hProcess);
   return run;
+}
+
+void SetCompanionPath(const std::wstring& path) {
+  g_companionPath = path;
+}
+const std::wstring& CompanionPath() {
+  return g_companionPath;
 }
 
 std::wstring WindowsPathOf(const char* path) {

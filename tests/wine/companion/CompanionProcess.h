@@ -16,6 +16,10 @@ struct CompanionRun {
 // Runs "<program>" <arguments> and waits for it to end.
 CompanionRun RunCompanion(const std::wstring& program, const std::wstring& arguments);
 
+// The program under test, as the test's command line named it.
+void SetCompanionPath(const std::wstring& path);
+const std::wstring& CompanionPath();
+
 // A path given on the test's command line: a Unix path names Wine's drive Z:.
 std::wstring WindowsPathOf(const char* path);
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-std::wstring g_companion;
-
 std::wstring Quoted(const std::wstring& text) {
   return L"\"" + text + L"\"";
 }
@@ -107,7 +105,7 @@ class CompanionOnRealItems : public ::testing::Test {
   // Runs the companion with `arguments` and returns what is on the clipboard afterwards.
   std::wstring CopiedBy(const std::wstring& arguments) {
     EXPECT_TRUE(test::SetClipboardText(L"before the run"));
-    test::CompanionRun run = test::RunCompanion(g_companion, arguments);
+    test::CompanionRun run = test::RunCompanion(test::CompanionPath(), arguments);
     EXPECT_EQ(0u, run.exitCode) << "arguments: " << testing::PrintToString(arguments);
     EXPECT_FALSE(run.messageShown) << testing::PrintToString(run.message);
     return test::ClipboardText();
@@ -241,7 +239,7 @@ class CompanionRefuses : public CompanionOnRealItems {
   test::CompanionRun Refused(const std::wstring& arguments) {
     const std::wstring before = L"kept 保持 " + arguments;
     EXPECT_TRUE(test::SetClipboardText(before));
-    test::CompanionRun run = test::RunCompanion(g_companion, arguments);
+    test::CompanionRun run = test::RunCompanion(test::CompanionPath(), arguments);
     EXPECT_TRUE(run.messageShown) << testing::PrintToString(arguments);
     EXPECT_EQ(before, test::ClipboardText());
     return run;
@@ -285,6 +283,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: companion_wine_tests <path of Vantrel.Dll>\n");
     return 2;
   }
-  g_companion = test::WindowsPathOf(argv[1]);
+  test::SetCompanionPath(test::WindowsPathOf(argv[1]));
   return RUN_ALL_TESTS();
 }
