@@ -4,6 +4,8 @@
 
 // The main window's class; its caption is "Vantrel [ Install ]".
 #define VANTREL_WINDOW_CLASS L"VantrelInstallDialog"
+// The context-help popup's class: a top-level window whose text is the topic shown.
+#define VANTREL_HELP_POPUP_CLASS L"VantrelHelpPopup"
 
 // Control IDs avoid 1 and 2 (IDOK, IDCANCEL): no button answers Enter or Esc.
 #define IDC_LIST 100        /* lstInstalls: SysListView32 with check boxes */

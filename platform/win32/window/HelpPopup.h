@@ -4,12 +4,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/window/ControlIds.h"
 #include "platform/win32/window/Handles.h"
 
 namespace win32 {
-
-// The popup's window class; its window text is the topic text.
-#define VANTREL_HELP_POPUP_CLASS L"VantrelHelpPopup"
 
 class HelpPopup {
  public:
