@@ -1,0 +1,18 @@
+// Where the programs under test were built, as given on the driver's command line.
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+struct BuildProducts {
+  std::wstring installer;  // Install.exe
+  std::wstring companion;  // the logging stand-in named Vantrel.Dll
+};
+
+// Reads --installer=PATH and --companion=PATH; host paths (/...) become their Windows names.
+// False, with a message in error, when one is missing.
+bool ParseBuildProducts(int argc, char** argv, std::wstring* error);
+const BuildProducts& Products();
+
+}  // namespace e2e

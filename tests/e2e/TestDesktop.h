@@ -1,0 +1,11 @@
+// Settings of the Wine prefix the driver runs in, made before any installer starts.
+#pragma once
+
+namespace e2e {
+
+// Wine waits up to two seconds for a window manager to confirm every window it hides; the
+// test display has no window manager, so each closing message box and dialog would cost that
+// wait. Unmanaged windows are hidden at once (and Wine draws their frames itself).
+bool UseUnmanagedWindows();
+
+}  // namespace e2e
