@@ -10,7 +10,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kHelpPopupClass[] = L"VantrelHelpPopup";
 constexpr DWORD kNoPopupWaitMs = 1000;
 
 class ContextHelpTest : public InstallerTest {
@@ -34,12 +33,12 @@ class ContextHelpTest : public InstallerTest {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(control, WM_HELP, 0, reinterpret_cast<LPARAM>(&info), SMTO_ABORTIFHUNG,
                         kSendTimeoutMs, &ignored);
-    HWND popup = WaitForTopLevel(process_->id(), kHelpPopupClass, nullptr, kNoPopupWaitMs);
+    HWND popup = WaitForTopLevel(process_->id(), VANTREL_HELP_POPUP_CLASS, nullptr, kNoPopupWaitMs);
     return popup != nullptr ? TextOf(popup) : L"";
   }
 
   void DismissHelp() {
-    while (HWND popup = FindTopLevel(process_->id(), kHelpPopupClass, nullptr, true)) {
+    while (HWND popup = FindTopLevel(process_->id(), VANTREL_HELP_POPUP_CLASS, nullptr, true)) {
       SendMessageTimeoutW(popup, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
       if (!PollUntil(kNoPopupWaitMs, [&] { return !IsWindow(popup) || !IsWindowVisible(popup); }))
         break;
