@@ -1,19 +1,29 @@
-# vantrel_small_code(target): compile and link a product target for size with MinGW. Unused
-# functions and data are dropped at link time, symbols stripped outside Debug; no exceptions
-# or RTTI (the program uses neither).
+# Size settings for the two shipped programs and the libraries linked into them (MinGW).
+#
+# vantrel_small_code(target): unused functions and data dropped at link time, symbols
+# stripped outside Debug, no exceptions or RTTI (the programs use neither).
+# _GLIBCXX_ASSERTIONS turns on the C++ library's bounds checks; it also switches off the
+# library's extern templates, so std::string and std::wstring are built from the members in
+# use instead of linking the runtime's prebuilt copy whole (about 80 KiB with its exception
+# paths).
+#
+# vantrel_small_program(target): the above, plus the runtime replacements that keep the C++
+# library's exception machinery out of the executable (platform/win32/runtime).
 function(vantrel_small_code target)
-  if(NOT MINGW)
-    return()
+  if(MINGW)
+    target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections
+      $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
+    target_compile_definitions(${target} PRIVATE _GLIBCXX_ASSERTIONS)
+  elseif(MSVC)
+    target_compile_options(${target} PRIVATE /O1 /GR-)
   endif()
-  target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections
-    $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
-  # Up to C++17 libstdc++ declares std::string and std::wstring as extern templates, so
-  # every program links its prebuilt instantiations whole, with their exception paths (about
-  # 80 KiB). Compiled as C++20 only the members in use are instantiated. The sources stay
-  # C++17: the tests and the other compilers build them as such.
-  set_property(TARGET ${target} PROPERTY CXX_STANDARD 20)
-  get_target_property(type ${target} TYPE)
-  if(type STREQUAL "EXECUTABLE")
-    target_link_options(${target} PRIVATE -Wl,--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
+endfunction()
+
+function(vantrel_small_program target)
+  vantrel_small_code(${target})
+  if(MINGW)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/runtime/SmallRuntime.cpp)
+    target_link_options(${target} PRIVATE -municode -Wl,--gc-sections
+      $<$<NOT:$<CONFIG:Debug>>:-s>)
   endif()
 endfunction()
