@@ -133,7 +133,7 @@ platform::KeyHandle FakeRegistry::NewHandle(const std::string& path) {
   return handle;
 }
 
-void FakeRegistry::Record(std::string line, platform::Status status) {
+void FakeRegistry::Record(const std::string& line, platform::Status status) {
   calls_.push_back(line + " -> " + std::to_string(status));
 }
 

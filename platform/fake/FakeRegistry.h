@@ -79,7 +79,7 @@ class FakeRegistry : public platform::Registry {
   static std::string Join(const std::string& parent, const char* sub);
   bool Injected(Op op, const std::string& path);
   bool HasSubKeys(const std::string& lowerPath) const;
-  void Record(std::string line, platform::Status status);
+  void Record(const std::string& line, platform::Status status);
   void NoteChange(const std::string& what);
   platform::KeyHandle NewHandle(const std::string& path);
 

@@ -129,7 +129,7 @@ TEST_F(HintAndInstallButton, TheHintFollowsTheCurrentRowAfterOneSpace) {
   for (int row = 0; row < 5; ++row) {
     h.window.UserSelectRow(row);
     EXPECT_EQ(h.window.hint().substr(0, 1), L" ");
-    EXPECT_EQ(h.window.hint().find(L"\\"), std::wstring::npos) << "escapes expanded, row " << row;
+    EXPECT_EQ(h.window.hint().find(L'\\'), std::wstring::npos) << "escapes expanded, row " << row;
   }
   h.window.UserSelectRow(0);
   EXPECT_EQ(h.window.hint(),

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The test command. On a Debian 12 machine, as root:
+#   scripts/test.sh
+# installs what is missing, builds every preset, runs the native tests (ASan + UBSan), the
+# Windows tests under Wine, builds and checks the release zip, and runs the static and memory
+# checks; then prints a summary ending in ctest's own words. Exits non-zero on any failure.
+# Safe to run again: it reuses the build trees.
+#
+# VANTREL_BUILD_ROOT (default build) puts the trees elsewhere; VANTREL_JOBS (default 2)
+# sets the parallelism of builds and checks.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+build_root=${VANTREL_BUILD_ROOT:-build}
+jobs=${VANTREL_JOBS:-2}
+logs=$build_root/test-logs
+release_dir=$build_root/release
+release_name=Vantrel-1.00-win32.zip
+started=$(date +%s)
+
+# Checks that report their findings without failing the run, while the code they read is
+# still being written. Empty when every check is required.
+report_only_checks=("clang-tidy (Win32)")
+
+# shellcheck source=scripts/prerequisites.sh
+. scripts/prerequisites.sh
+# shellcheck source=scripts/steps.sh
+. scripts/steps.sh
+
+echo "== Prerequisites"
+vantrel_step "packages" vantrel_install_packages || exit 1
+vantrel_step "ja_JP.UTF-8 locale" vantrel_ensure_locale || exit 1
+mkdir -p "$logs"
+rm -f "$logs"/*.log "$logs"/*.result
+
+tree() { echo "$build_root/$1"; }
+configure() { cmake --preset "$1" -B "$(tree "$1")" > "$logs/configure-$1.log" 2>&1 ||
+  { cat "$logs/configure-$1.log"; return 1; }; }
+build() { cmake --build "$(tree "$1")" -j "$jobs" "${@:2}"; }
+
+echo "== Native logic tests (ASan + UBSan)"
+if vantrel_step "native configure" configure native &&
+   vantrel_step "native build" build native; then
+  vantrel_ctest "native tests" "$(tree native)" -j "$jobs"
+fi
+
+echo "== Windows builds"
+win64_built=0 win32_built=0
+vantrel_step "win64 configure" configure win64 &&
+  vantrel_step "win64 build" build win64 && win64_built=1
+vantrel_step "win32 configure" configure win32 &&
+  vantrel_step "win32 build" build win32 && win32_built=1
+
+# The static and memory checks need no Wine: they run beside the Wine tests, which spend
+# most of their time waiting for windows, and write their output to logs shown afterwards.
+echo "== Static and memory checks (in the background; output follows the Wine tests)"
+build_plain() { configure native-plain && build native-plain; }
+checks() {
+  vantrel_background_step "native-plain build" build_plain &&
+    vantrel_background_step "valgrind" scripts/checks/valgrind.sh "$(tree native-plain)"
+  vantrel_background_step "clang-format" scripts/checks/format.sh
+  vantrel_background_step "cppcheck" scripts/checks/cppcheck.sh
+  vantrel_background_step "clang-tidy (host)" scripts/checks/tidy.sh host "$(tree native-plain)"
+  if [ -f "$(tree win64)/compile_commands.json" ]; then
+    vantrel_background_step "clang-tidy (Win32)" scripts/checks/tidy.sh windows "$(tree win64)"
+  fi
+}
+export VANTREL_JOBS=$jobs
+checks &
+checks_pid=$!
+
+echo "== Windows tests under Wine (x86_64)"
+if [ "$win64_built" = 1 ]; then
+  vantrel_ctest "win64 Wine tests" "$(tree win64)" -j 1
+else
+  vantrel_record "win64 Wine tests" FAILED 0 "not run: the win64 build failed"
+fi
+
+echo "== Windows tests under Wine (i686)"
+if wine32_version=$(/usr/lib/wine/wine --version 2>&1); then
+  if [ "$win32_built" = 1 ]; then
+    vantrel_ctest "win32 Wine tests" "$(tree win32)" -j 1
+  else
+    vantrel_record "win32 Wine tests" FAILED 0 "not run: the win32 build failed"
+  fi
+else
+  why=$(printf '%s' "$wine32_version" | head -n 1)
+  echo "SKIPPED: i686 Wine tests: /usr/lib/wine/wine (32-bit Wine) cannot start here (${why:-no output}); the i686 build is still compiled and packaged"
+  vantrel_record "win32 Wine tests" SKIPPED 0 "32-bit Wine cannot start here"
+fi
+
+echo "== Release zip"
+make_release() {
+  build win32 --target release_zip &&
+    mkdir -p "$release_dir" &&
+    cp "$(tree win32)/release/$release_name" "$release_dir/$release_name" &&
+    echo "Release zip: $release_dir/$release_name"
+}
+if [ "$win32_built" = 1 ]; then
+  vantrel_step "release zip" make_release
+else
+  vantrel_record "release zip" FAILED 0 "not built: the win32 build failed"
+fi
+
+wait "$checks_pid"
+vantrel_show_background_steps
+
+vantrel_summary "$started"
