@@ -3,42 +3,24 @@
 #   make-zip.sh --program Install.exe --companion Vantrel.Dll --output Vantrel-1.00-win32.zip
 #               [--strip i686-w64-mingw32-strip]
 # With --strip the programs go in without their symbols, whatever the build kept.
-# The settings file and the Japanese notes go in as code page 932 with CRLF line ends, which
-# is what the setup's profile reader and a Japanese Notepad expect; the English notes as
-# UTF-8 with a byte-order mark, so that their Japanese menu names show on any Windows.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-program='' companion='' output='' strip=''
+program='' companion='' output='' strip=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --program) program=$2; shift 2 ;;
     --companion) companion=$2; shift 2 ;;
     --output) output=$2; shift 2 ;;
-    --strip) strip=$2; shift 2 ;;
+    --strip) strip=(--strip "$2"); shift 2 ;;
     *) echo "make-zip.sh: unknown argument '$1'" >&2; exit 2 ;;
   esac
 done
-
-fail() { echo "make-zip.sh: $*" >&2; exit 1; }
-[ -n "$program" ] && [ -n "$companion" ] && [ -n "$output" ] ||
-  fail "usage: make-zip.sh --program Install.exe --companion Vantrel.Dll --output ZIP"
-[ -f "$program" ] || fail "the setup program '$program' has not been built (target Install)"
-[ -f "$companion" ] || fail "the companion '$companion' has not been built (target vantrel_companion)"
+[ -n "$output" ] || { echo "make-zip.sh: --output ZIP is required" >&2; exit 2; }
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-
-to_cp932_crlf() { iconv -f UTF-8 -t CP932 "$1" | sed 's/$/\r/' > "$2"; }
-
-cp "$program" "$stage/Install.exe"
-cp "$companion" "$stage/Vantrel.Dll"
-if [ -n "$strip" ]; then
-  "$strip" --strip-all "$stage/Install.exe" "$stage/Vantrel.Dll"
-fi
-to_cp932_crlf "$here/Install.ini.utf8" "$stage/Install.ini"
-to_cp932_crlf "$here/読んでください.txt" "$stage/読んでください.txt"
-{ printf '\xef\xbb\xbf'; sed 's/$/\r/' "$here/README.txt"; } > "$stage/README.txt"
+"$here/stage.sh" --program "$program" --companion "$companion" --dir "$stage" --notes "${strip[@]}"
 
 # The same sources give the same zip: entries carry the time of the last commit (or
 # SOURCE_DATE_EPOCH), not the time of the build.
