@@ -65,8 +65,8 @@ void InstallerTest::ExpectOutcome(const std::wstring& text, BoxIcon icon) {
   EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "the installer did not end after OK";
 }
 
-void InstallerTest::InstallAsStarted() {
-  ASSERT_NO_FATAL_FAILURE(Launch());
+void InstallerTest::InstallAsStarted(const std::wstring& dir) {
+  ASSERT_NO_FATAL_FAILURE(Launch(dir));
   ASSERT_TRUE(Click(IDC_INSTALL));
   ASSERT_NO_FATAL_FAILURE(ExpectOutcome(L"インストールに成功しました！", BoxIcon::Information));
 }

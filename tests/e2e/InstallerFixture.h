@@ -46,7 +46,7 @@ class InstallerTest : public ::testing::Test {
   // checks that the program then ends.
   void ExpectOutcome(const std::wstring& text, BoxIcon icon);
   // A whole install run with every row as it starts: Launch, Install, success.
-  void InstallAsStarted();
+  void InstallAsStarted(const std::wstring& dir = kStageDir);
 
   std::optional<ChildProcess> process_;
   HWND window_ = nullptr;

@@ -28,6 +28,15 @@ std::wstring CommandKeyPath(VerbRoot root, int entry) {
   return VerbKeyPath(root, entry) + L"\\command";
 }
 
+std::wstring CommandValue(const std::wstring& appDir, int entry) {
+  std::wstring program;
+  for (wchar_t c : appDir + L"Vantrel.Dll") {
+    program += c;
+    if (c == L'%') program += L'%';
+  }
+  return L"\"" + program + L"\" " + std::to_wstring(entry) + L" \"%1\"";
+}
+
 bool ClassesKeyExists(const std::wstring& path) {
   HKEY raw = nullptr;
   if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS)

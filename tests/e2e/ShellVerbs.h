@@ -17,6 +17,10 @@ inline constexpr int kEntryCount = 5;
 std::wstring VerbKeyPath(VerbRoot root, int entry);
 std::wstring CommandKeyPath(VerbRoot root, int entry);
 
+// The command line an install from appDir (ending in a backslash) writes for entry: the
+// quoted companion path with every '%' doubled, the entry number and the quoted placeholder.
+std::wstring CommandValue(const std::wstring& appDir, int entry);
+
 bool ClassesKeyExists(const std::wstring& path);
 // The key's default value when it is a REG_SZ, else nothing.
 std::optional<std::wstring> DefaultText(const std::wstring& path);

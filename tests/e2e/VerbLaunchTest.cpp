@@ -1,13 +1,11 @@
 // The registered verbs start the companion as the shell would: with the entry number and the
 // clicked item's path, from the installation directory whatever spaces its path holds.
 #include <windows.h>
-// shellapi.h needs windows.h first.
-#include <shellapi.h>
 
 #include "Handles.h"
 #include "InstallerFixture.h"
-#include "Polling.h"
 #include "ShellVerbs.h"
+#include "VerbStarts.h"
 
 namespace e2e {
 namespace {
@@ -17,11 +15,6 @@ constexpr wchar_t kTargetFile[] = L"C:\\テスト 用\\対象 ファイル.txt";
 
 std::wstring QuotedCompanion() {
   return L"\"" + std::wstring(kStageDir) + L"Vantrel.Dll\"";
-}
-
-// The companion writes its line before it ends; waiting for the process is enough.
-bool WaitForCompanion(HANDLE process) {
-  return process != nullptr && WaitForSingleObject(process, kExitTimeoutMs) == WAIT_OBJECT_0;
 }
 
 class VerbLaunchTest : public InstallerTest {
@@ -38,16 +31,10 @@ class VerbLaunchTest : public InstallerTest {
 
 TEST_F(VerbLaunchTest, FolderVerbsStartTheCompanionWithEntryAndFolder) {
   for (int entry = 1; entry <= kEntryCount; ++entry) {
-    const std::wstring verb = L"Vantrel" + std::to_wstring(entry);
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = verb.c_str();
-    info.lpFile = kTargetFolder;
-    info.nShow = SW_SHOWNORMAL;
-    ASSERT_TRUE(ShellExecuteExW(&info)) << "verb " << verb << ": error " << GetLastError();
-    UniqueHandle companion(info.hProcess);
-    ASSERT_TRUE(WaitForCompanion(companion.get())) << "verb " << verb << " started nothing";
+    // The companion writes its line before it ends; waiting for the process is enough.
+    std::wstring error;
+    ASSERT_TRUE(StartFolderVerb(L"Vantrel" + std::to_wstring(entry), kTargetFolder, &error))
+        << error;
   }
   const std::vector<std::wstring> log = CompanionLog(kStageDir);
   ASSERT_EQ(log.size(), static_cast<size_t>(kEntryCount));
@@ -61,23 +48,11 @@ TEST_F(VerbLaunchTest, FileVerbsStartTheCompanionWithEntryAndFile) {
   std::vector<std::wstring> expected;
   for (int entry = 1; entry <= kEntryCount; ++entry) {
     // Wine's shell does not read verbs under "*": expand the command as the shell would.
-    std::wstring command = DefaultText(CommandKeyPath(VerbRoot::Files, entry)).value_or(L"");
-    const size_t placeholder = command.find(L"%1");
-    ASSERT_NE(placeholder, std::wstring::npos) << "entry " << entry << ": " << command;
-    command.replace(placeholder, 2, kTargetFile);
-    expected.push_back(command);
-
-    std::vector<wchar_t> commandLine(command.begin(), command.end());
-    commandLine.push_back(L'\0');
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               L"C:\\", &startup, &started))
-        << "entry " << entry << ": error " << GetLastError() << " starting " << command;
-    UniqueHandle thread(started.hThread);
-    UniqueHandle companion(started.hProcess);
-    ASSERT_TRUE(WaitForCompanion(companion.get()));
+    const std::optional<std::wstring> command = DefaultText(CommandKeyPath(VerbRoot::Files, entry));
+    ASSERT_TRUE(command.has_value()) << "entry " << entry << " has no command";
+    expected.push_back(ExpandForItem(*command, kTargetFile));
+    std::wstring error;
+    ASSERT_TRUE(RunCommandLine(expected.back(), &error)) << error;
   }
   const std::vector<std::wstring> log = CompanionLog(kStageDir);
   ASSERT_EQ(log.size(), expected.size());
