@@ -1,0 +1,26 @@
+// Elapsed time from the performance counter, in milliseconds.
+#pragma once
+
+#include <windows.h>
+
+namespace probe {
+
+class Stopwatch {
+ public:
+  Stopwatch() {
+    QueryPerformanceFrequency(&frequency_);
+    QueryPerformanceCounter(&start_);
+  }
+  double Milliseconds() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) /
+           static_cast<double>(frequency_.QuadPart);
+  }
+
+ private:
+  LARGE_INTEGER frequency_;
+  LARGE_INTEGER start_;
+};
+
+}  // namespace probe
