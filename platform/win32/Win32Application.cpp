@@ -5,13 +5,23 @@
 namespace win32 {
 namespace {
 
+// Wine names a program started from a network share by its NT path less the "\??\" prefix,
+// "UNC\host\share\...". No absolute path begins that way on Windows, so it can only mean the
+// share itself; the file checks and the command lines need its usual form "\\host\share\...".
+std::wstring ShareFormOf(std::wstring path) {
+  constexpr wchar_t kNtSharePrefix[] = L"UNC\\";
+  constexpr std::size_t kPrefixLength = sizeof(kNtSharePrefix) / sizeof(wchar_t) - 1;
+  if (path.compare(0, kPrefixLength, kNtSharePrefix) == 0) path.replace(0, kPrefixLength, L"\\\\");
+  return path;
+}
+
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      return path;
+      return ShareFormOf(path);
     }
     path.resize(path.size() * 2);  // truncated: try a larger buffer
   }
