@@ -13,6 +13,12 @@ std::uint32_t Win32Profile::ReadProfileString(const char* section, const char* k
 }
 
 bool Win32FileSystem::PathExists(const char* path) {
+  // Windows' 8-bit file functions take at most MAX_PATH characters with the terminating NUL;
+  // Wine's take one more. Neither can start a program from a longer path, so such a path
+  // counts as missing on both, and start-up refuses before it writes a command that the
+  // shell could not run.
+  const int characters = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+  if (characters == 0 || characters > MAX_PATH) return false;
   return ::PathFileExistsA(path) != FALSE;
 }
 
