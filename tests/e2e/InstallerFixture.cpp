@@ -17,10 +17,10 @@ void InstallerTest::Stage(const std::wstring& dir, const StageContents& contents
   ASSERT_TRUE(StageSetup(dir, contents, &error)) << error;
 }
 
-void InstallerTest::Start(const std::wstring& dir) {
+void InstallerTest::Start(const std::wstring& dir, const std::wstring& program) {
   // The working directory is elsewhere on purpose: the installer must find its files through
   // its own location.
-  process_.emplace(ChildProcess::Start(dir + kInstallerName, L"C:\\"));
+  process_.emplace(ChildProcess::Start(dir + program, L"C:\\"));
   ASSERT_TRUE(process_->started()) << process_->error();
 }
 

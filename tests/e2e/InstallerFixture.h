@@ -32,8 +32,9 @@ class InstallerTest : public ::testing::Test {
 
   // Lays out dir again with the given contents (for the cases that leave a file out).
   void Stage(const std::wstring& dir, const StageContents& contents);
-  // Starts the installer staged in dir; a fatal failure when it does not start.
-  void Start(const std::wstring& dir = kStageDir);
+  // Starts the installer staged in dir under the name program; a fatal failure when it does
+  // not start.
+  void Start(const std::wstring& dir = kStageDir, const std::wstring& program = kInstallerName);
   // Start, then wait for the main window; a fatal failure when it does not come.
   void Launch(const std::wstring& dir = kStageDir);
 

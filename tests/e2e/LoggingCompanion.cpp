@@ -17,6 +17,8 @@ std::wstring LogPathBesideSelf() {
     }
     path.resize(path.size() * 2);
   }
+  // Wine names a program started from a share "UNC\host\share\...": the log belongs on the share.
+  if (path.compare(0, 4, L"UNC\\") == 0) path.replace(0, 4, L"\\\\");
   return path.substr(0, path.find_last_of(L'\\') + 1) + L"companion.log";
 }
 

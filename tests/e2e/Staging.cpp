@@ -11,9 +11,18 @@ namespace {
 
 constexpr UINT kJapaneseCodePage = 932;
 
+// Where the first level to create ends: after "C:\" for a drive, after the share of
+// "\\host\share\", which exists or not but is never made here.
+size_t FirstLevelEnd(const std::wstring& dir) {
+  if (dir.compare(0, 2, L"\\\\") != 0) return dir.find(L'\\', 3);
+  const size_t hostEnd = dir.find(L'\\', 2);
+  const size_t shareEnd = hostEnd == std::wstring::npos ? hostEnd : dir.find(L'\\', hostEnd + 1);
+  return shareEnd == std::wstring::npos ? shareEnd : dir.find(L'\\', shareEnd + 1);
+}
+
 // Each parent first: CreateDirectoryW makes one level at a time.
 bool CreateDirectories(const std::wstring& dir) {
-  for (size_t slash = dir.find(L'\\', 3); slash != std::wstring::npos;
+  for (size_t slash = FirstLevelEnd(dir); slash != std::wstring::npos;
        slash = dir.find(L'\\', slash + 1)) {
     const std::wstring level = dir.substr(0, slash);
     if (!CreateDirectoryW(level.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
@@ -76,12 +85,14 @@ bool StageSetup(const std::wstring& dir, const StageContents& contents, std::wst
     *error = L"cannot create " + dir;
     return false;
   }
-  if (!PlaceCopy(true, Products().installer, dir + kInstallerName)) {
+  if (!PlaceCopy(true, Products().installer, dir + contents.installerName)) {
     *error = L"cannot copy " + Products().installer;
     return false;
   }
-  if (!PlaceCopy(contents.companion, Products().companion, dir + kCompanionName)) {
-    *error = L"cannot place " + Products().companion;
+  const std::wstring& companion =
+      contents.realCompanion ? Products().realCompanion : Products().companion;
+  if (!PlaceCopy(contents.companion, companion, dir + kCompanionName)) {
+    *error = L"cannot place " + companion;
     return false;
   }
   const std::wstring settings = dir + kSettingsName;

@@ -17,13 +17,18 @@ inline constexpr wchar_t kCompanionLogName[] = L"companion.log";
 struct StageContents {
   bool companion = true;
   bool settings = true;
+  // The real program in the companion's place instead of the logging stand-in.
+  bool realCompanion = false;
+  // The name the installer is copied under.
+  std::wstring installerName = kInstallerName;
 };
 
 // The five entry titles the staged settings file holds, in entry order.
 const std::array<std::wstring, 5>& StagedTitles();
 
 // Lays out dir (ending in a backslash): copies the installer, and the companion and writes the
-// settings file as asked; a file not asked for is removed. The companion's log starts empty.
+// settings file (always named Install.ini) as asked; a file not asked for is removed. The
+// companion's log starts empty.
 bool StageSetup(const std::wstring& dir, const StageContents& contents, std::wstring* error);
 
 // The command lines the companion stand-in has logged in dir, oldest first.

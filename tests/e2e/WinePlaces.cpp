@@ -1,0 +1,99 @@
+#include "WinePlaces.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "Polling.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr DWORD kDriveTimeoutMs = 5000;
+
+// The prefix as the host names it (/...).
+std::string HostPrefix() {
+  const char* prefix = std::getenv("WINEPREFIX");
+  return prefix != nullptr ? prefix : "";
+}
+
+std::wstring Widen(const std::string& text) {
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+// The host's root is drive Z:.
+std::wstring WindowsPathOfHost(const std::string& hostPath) {
+  std::wstring path = L"Z:" + Widen(hostPath);
+  for (wchar_t& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  return path;
+}
+
+bool IsDirectory(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool MakeDirectory(const std::wstring& path) {
+  return CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+bool UnderWine() {
+  return !HostPrefix().empty();
+}
+
+bool ServeShare(const std::wstring& host, const std::wstring& share, std::wstring* error) {
+  std::wstring level = WindowsPathOfHost(HostPrefix()) + L"\\dosdevices";
+  for (const std::wstring& part : {std::wstring(L"unc"), host, share}) {
+    level += L"\\" + part;
+    if (!MakeDirectory(level)) {
+      *error = L"cannot create " + level;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool MapDrive(wchar_t letter, const std::string& folder, std::wstring* error) {
+  const std::wstring target = L"C:\\" + Widen(folder);
+  if (!MakeDirectory(target)) {
+    *error = L"cannot create " + target;
+    return false;
+  }
+  // Relative, like the link of drive C: itself; -f -n replace the link an earlier run left.
+  const char drive[] = {static_cast<char>(letter | 0x20), ':', '\0'};
+  const std::wstring arguments = L"ln -sfn \"../drive_c/" + Widen(folder) + L"\" \"" +
+                                 Widen(HostPrefix()) + L"/dosdevices/" + Widen(drive) + L"\"";
+  std::vector<wchar_t> commandLine(arguments.begin(), arguments.end());
+  commandLine.push_back(L'\0');
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(L"Z:\\bin\\ln", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &started)) {
+    *error = L"cannot start the host's ln: error " + std::to_wstring(GetLastError());
+    return false;
+  }
+  // A host program comes back without a process to wait for: wait for the drive instead.
+  for (HANDLE handle : {started.hThread, started.hProcess}) {
+    if (handle != nullptr) CloseHandle(handle);
+  }
+  const std::wstring root = std::wstring(1, letter) + L":\\";
+  if (!PollUntil(kDriveTimeoutMs, [&] { return IsDirectory(root); })) {
+    *error =
+        L"drive " + root + L" did not appear within " + std::to_wstring(kDriveTimeoutMs) + L" ms";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace e2e
