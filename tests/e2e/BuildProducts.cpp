@@ -40,10 +40,12 @@ bool TakeOption(const char* argument, const char* name, std::wstring* value) {
 bool ParseBuildProducts(int argc, char** argv, std::wstring* error) {
   for (int i = 1; i < argc; ++i) {
     TakeOption(argv[i], "--installer=", &products.installer) ||
-        TakeOption(argv[i], "--companion=", &products.companion);
+        TakeOption(argv[i], "--companion=", &products.companion) ||
+        TakeOption(argv[i], "--real-companion=", &products.realCompanion);
   }
   if (products.installer.empty() || products.companion.empty()) {
-    *error = L"usage: driver --installer=PATH --companion=PATH [gtest options]";
+    *error =
+        L"usage: driver --installer=PATH --companion=PATH [--real-companion=PATH] [gtest options]";
     return false;
   }
   return true;

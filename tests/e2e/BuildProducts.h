@@ -6,12 +6,13 @@
 namespace e2e {
 
 struct BuildProducts {
-  std::wstring installer;  // Install.exe
-  std::wstring companion;  // the logging stand-in named Vantrel.Dll
+  std::wstring installer;      // Install.exe
+  std::wstring companion;      // the logging stand-in named Vantrel.Dll
+  std::wstring realCompanion;  // the real Vantrel.Dll; empty when the driver was not given it
 };
 
-// Reads --installer=PATH and --companion=PATH; host paths (/...) become their Windows names.
-// False, with a message in error, when one is missing.
+// Reads --installer=PATH, --companion=PATH and --real-companion=PATH (optional); host paths
+// (/...) become their Windows names. False, with a message in error, when one is missing.
 bool ParseBuildProducts(int argc, char** argv, std::wstring* error);
 const BuildProducts& Products();
 

@@ -40,4 +40,10 @@ bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
   return started() && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
+std::optional<DWORD> ChildProcess::ExitCode() const {
+  DWORD code = 0;
+  if (!WaitForExit(0) || !GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+  return code;
+}
+
 }  // namespace e2e

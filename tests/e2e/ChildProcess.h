@@ -29,6 +29,8 @@ class ChildProcess {
   // True once the program has ended, waiting at most timeoutMs.
   bool WaitForExit(DWORD timeoutMs) const;
   bool Running() const { return started() && !WaitForExit(0); }
+  // The program's exit code once it has ended; nothing while it runs.
+  std::optional<DWORD> ExitCode() const;
 
  private:
   ChildProcess() = default;

@@ -13,10 +13,18 @@ namespace e2e {
 
 namespace {
 
+// The programs the verbs start end with 0 once they have done their work.
 bool WaitForEnd(HANDLE process, const std::wstring& what, std::wstring* error) {
-  if (WaitForSingleObject(process, kExitTimeoutMs) == WAIT_OBJECT_0) return true;
-  *error = what + L" did not end within " + std::to_wstring(kExitTimeoutMs) + L" ms";
-  return false;
+  if (WaitForSingleObject(process, kExitTimeoutMs) != WAIT_OBJECT_0) {
+    *error = what + L" did not end within " + std::to_wstring(kExitTimeoutMs) + L" ms";
+    return false;
+  }
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process, &code) || code != 0) {
+    *error = what + L" ended with " + std::to_wstring(code);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace

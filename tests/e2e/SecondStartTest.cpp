@@ -1,0 +1,118 @@
+// Starting the setup again while its dialog is open: the second start hands the user the
+// dialog already there and ends at once, without a dialog of its own and without touching
+// the registry; two dialogs would each act on the registry as they found it.
+#include <memory>
+#include <type_traits>
+
+#include "InstallerFixture.h"
+#include "Polling.h"
+#include "RegistryImage.h"
+#include "WindowLookup.h"
+#include "platform/win32/window/ControlIds.h"
+
+namespace e2e {
+namespace {
+
+// A second start only looks for the first dialog; it ends well within this.
+constexpr DWORD kSecondStartMs = 5000;
+constexpr DWORD kSettleMs = 2000;
+
+// Every top-level window of the setup's class, of whatever process.
+std::vector<HWND> SetupWindows() {
+  std::vector<HWND> windows;
+  for (HWND window = FindWindowExW(nullptr, nullptr, VANTREL_WINDOW_CLASS, nullptr);
+       window != nullptr; window = FindWindowExW(nullptr, window, VANTREL_WINDOW_CLASS, nullptr))
+    windows.push_back(window);
+  return windows;
+}
+
+// Handles the driver's own messages while it waits, so its window takes and gives up the
+// foreground as the system asks.
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+struct WindowDestroyer {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
+using DriverWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+class SecondStartTest : public InstallerTest {
+ protected:
+  // A window of the driver's own, put in the foreground over the dialog.
+  void CoverTheDialog() {
+    if (cover_ == nullptr) {
+      cover_.reset(CreateWindowExW(0, L"Static", L"cover", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
+                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    }
+    ASSERT_NE(cover_, nullptr);
+    SetForegroundWindow(cover_.get());
+    ASSERT_TRUE(ForegroundBecomes(cover_.get()))
+        << "the driver's window did not take the foreground";
+  }
+
+  bool ForegroundBecomes(HWND window) {
+    return PollUntil(kSettleMs, [&] {
+      PumpMessages();
+      return GetForegroundWindow() == window;
+    });
+  }
+
+  // Starts the installer a second time, which ends by itself within kSecondStartMs with 0
+  // and leaves the first dialog the only one.
+  void StartASecondTime() {
+    ChildProcess second = ChildProcess::Start(std::wstring(kStageDir) + kInstallerName, L"C:\\");
+    ASSERT_TRUE(second.started()) << second.error();
+    ASSERT_TRUE(PollUntil(kSecondStartMs,
+                          [&] {
+                            PumpMessages();
+                            return second.WaitForExit(0);
+                          }))
+        << "the second start did not end within " << kSecondStartMs << " ms";
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_EQ(SetupWindows(), std::vector<HWND>{window_}) << "a second dialog is left";
+  }
+
+  DriverWindow cover_;
+};
+
+TEST_F(SecondStartTest, ASecondStartBringsTheOpenDialogForwardAndEnds) {
+  RegistryImage seeded;
+  AddVerb(seeded, VerbRoot::Folders, 2, StagedTitles()[1], CommandValue(kStageDir, 2));
+  ASSERT_TRUE(WriteImage(seeded));
+  ASSERT_NO_FATAL_FAILURE(Launch());
+
+  ASSERT_NO_FATAL_FAILURE(CoverTheDialog());
+  ASSERT_NO_FATAL_FAILURE(StartASecondTime());
+  EXPECT_TRUE(ForegroundBecomes(window_)) << "the dialog was not brought to the foreground";
+
+  // The dialog has no minimise box, but another program can minimise it all the same.
+  ShowWindow(window_, SW_MINIMIZE);
+  ASSERT_TRUE(PollUntil(kSettleMs, [&] { return IsIconic(window_) != FALSE; }));
+  ASSERT_NO_FATAL_FAILURE(CoverTheDialog());
+  ASSERT_NO_FATAL_FAILURE(StartASecondTime());
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] { return IsIconic(window_) == FALSE; }))
+      << "the minimised dialog was not restored";
+  EXPECT_TRUE(ForegroundBecomes(window_)) << "the restored dialog is not in the foreground";
+
+  EXPECT_EQ(ReadVerbImage(), seeded);
+  // The dialog still answers: Exit ends it.
+  ASSERT_TRUE(Click(IDC_EXIT));
+  EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "Exit did not end the dialog";
+}
+
+TEST_F(SecondStartTest, AStartAfterTheFirstEndedOpensItsOwnDialog) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_TRUE(Click(IDC_EXIT));
+  ASSERT_TRUE(process_->WaitForExit(kExitTimeoutMs));
+
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  EXPECT_TRUE(IsWindowVisible(window_));
+  ASSERT_TRUE(Click(IDC_INSTALL));
+  ASSERT_NO_FATAL_FAILURE(ExpectOutcome(L"インストールに成功しました！", BoxIcon::Information));
+  EXPECT_EQ(ReadVerbImage(), InstalledImage(kStageDir));
+}
+
+}  // namespace
+}  // namespace e2e
