@@ -20,7 +20,7 @@ started=$(date +%s)
 
 # Checks that report their findings without failing the run, while the code they read is
 # still being written. Empty when every check is required.
-report_only_checks=("clang-tidy (Win32)")
+report_only_checks=()
 
 # shellcheck source=scripts/prerequisites.sh
 . scripts/prerequisites.sh

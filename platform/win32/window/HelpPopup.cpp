@@ -106,7 +106,7 @@ LRESULT HelpPopup::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_NCDESTROY:
       // The owner's destruction takes this window with it: forget the handle.
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      if (window_.get() == window) window_.release();
+      if (window_.get() == window) static_cast<void>(window_.release());
       break;
     default:
       break;
