@@ -12,6 +12,8 @@ void* operator new(std::size_t size) {
   if (block == nullptr) std::abort();
   return block;
 }
+// One line each: the replacements read as a table.
+// clang-format off
 void* operator new[](std::size_t size) { return operator new(size); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
@@ -43,3 +45,4 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 #endif
+// clang-format on
