@@ -55,9 +55,11 @@ vantrel_step "win32 configure" configure win32 && win32_configured=1
 
 # The static and memory checks need no Wine: they run beside the Wine tests, which spend
 # most of their time waiting for windows, and write their output to logs shown afterwards.
+# They run at the lowest priority, so that the Wine tests' windows never wait for a CPU.
 echo "== Static and memory checks (in the background; output follows the Wine tests)"
 build_plain() { configure native-plain && build native-plain; }
 checks() {
+  renice -n 19 -p "$BASHPID" > /dev/null
   vantrel_background_step "native-plain build" build_plain &&
     vantrel_background_step "valgrind" scripts/checks/valgrind.sh "$(tree native-plain)"
   vantrel_background_step "clang-format" scripts/checks/format.sh
