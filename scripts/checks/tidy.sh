@@ -21,7 +21,7 @@ case "$side" in
     tests="^$root/tests/native/.*\.cpp$" ;;
   windows)
     product="^$root/(app/|bench/|platform/win32/(?!runtime/)|companion/win32/).*\.cpp$"
-    tests="^$root/tests/(wine|e2e)/.*\.cpp$"
+    tests="^$root/tests/(wine|e2e|release)/.*\.cpp$"
     extra=(-extra-arg=--target=x86_64-w64-mingw32)
     while read -r dir; do
       case "$dir" in */include-fixed | */gcc/*/include) continue ;; esac
