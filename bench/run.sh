@@ -5,7 +5,9 @@
 #  - the stripped sizes of Install.exe, Vantrel.Dll and a minimal window program for both
 #    architectures, and the DLLs each imports;
 #  - under Wine (x86_64), the start-up time of Install.exe until its dialog is visible next to
-#    that of the minimal window program built the same way, and their ratio;
+#    that of the minimal window program built the same way, and their ratio; and, to show
+#    where the difference lies, that of the setup's window alone (WindowOnly.exe: the same
+#    controls and rows, without the registry, settings file and file checks);
 #  - the time of a whole run that installs all ten verbs, and of one that uninstalls them.
 # The timings come from bench/probe (VantrelProbe.exe), which starts the programs with
 # CreateProcess and watches their windows from the same Wine session, so that Wine's own
@@ -28,7 +30,7 @@ echo "Building the release programs (win32, win64)..."
 for preset in win32 win64; do
   tree=$build_root/$preset
   [ -f "$tree/CMakeCache.txt" ] || cmake --preset "$preset" -B "$tree" > /dev/null
-  cmake --build "$tree" -j "$jobs" --target Install vantrel_companion vantrel_bench_minimal \
+  cmake --build "$tree" -j "$jobs" --target Install vantrel_companion vantrel_bench_minimal vantrel_bench_window_only \
     > "$build_root/bench-build-$preset.log" 2>&1 ||
     { cat "$build_root/bench-build-$preset.log"; exit 1; }
 done
@@ -92,7 +94,9 @@ echo
 echo "Timing under Wine (x86_64, $runs runs each, median [min-max] in ms)..."
 probe startup "$runs" \
   "$tree64/stage/Install.exe" VantrelInstallDialog 'Vantrel [ Install ]' \
-  "$tree64/bench/MinimalWindow.exe" VantrelBenchMinimal 'Minimal window' | tr -d '\r' > "$startup"
+  "$tree64/bench/MinimalWindow.exe" VantrelBenchMinimal 'Minimal window' \
+  "$tree64/bench/WindowOnly.exe" VantrelInstallDialog 'Vantrel [ Install ]' |
+  tr -d '\r' > "$startup"
 probe setup "$tree64/stage/Install.exe" "$runs" | tr -d '\r' > "$setup"
 
 awk -F '\t' '
@@ -103,7 +107,10 @@ awk -F '\t' '
   END {
     row("Install.exe start-up until the dialog is visible", "startup-1")
     row("minimal window start-up until it is visible", "startup-2")
+    row("setup window alone, no start-up work (WindowOnly)", "startup-3")
     printf "  %-50s %8.2f x\n", "ratio (Install.exe / minimal window)", median["startup-1"] / median["startup-2"]
+    printf "  %-50s %8.2f x\n", "  of which the window alone / minimal window", median["startup-3"] / median["startup-2"]
+    printf "  %-50s %8.2f x\n", "  and Install.exe / the window alone", median["startup-1"] / median["startup-3"]
     row("Install.exe end after its window is closed", "close-to-exit-1")
     row("minimal window end after it is closed", "close-to-exit-2")
     row("Install of all ten verbs: whole run", "install-run")
