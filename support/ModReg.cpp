@@ -56,16 +56,21 @@ RawValue Encode(const platform::CodePage& codepage, const Value& value) {
       value);
 }
 
+// Opens the key with full access into `key`, which then closes it; the open's status.
+platform::Status OpenFullAccess(platform::System& sys, RootKey root, std::wstring_view path,
+                                ScopedKey& key) {
+  const std::string ansiPath = sys.codepage.ToAnsi(path);
+  const platform::Status opened = sys.registry.OpenKeyEx(
+      platform::RootKeyHandle(root), ansiPath.c_str(), 0, platform::kKeyAllAccess, key.Receive());
+  if (opened != platform::kSuccess) key.Abandon();
+  return opened;
+}
+
 }  // namespace
 
 bool KeyExists(platform::System& sys, RootKey root, std::wstring_view path) {
   ScopedKey key(sys.registry);
-  const std::string ansiPath = sys.codepage.ToAnsi(path);
-  if (sys.registry.OpenKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0,
-                             platform::kKeyAllAccess, key.Receive()) != platform::kSuccess) {
-    key.Abandon();
-    return false;
-  }
+  if (OpenFullAccess(sys, root, path, key) != platform::kSuccess) return false;
   key.Close();  // the close's result does not change the answer
   return true;
 }
@@ -92,12 +97,7 @@ bool SetKeyValue(platform::System& sys, RootKey root, std::wstring_view path,
 
 bool DeleteKey(platform::System& sys, RootKey root, std::wstring_view path) {
   ScopedKey key(sys.registry);
-  const std::string ansiPath = sys.codepage.ToAnsi(path);
-  if (sys.registry.OpenKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0,
-                             platform::kKeyAllAccess, key.Receive()) != platform::kSuccess) {
-    key.Abandon();
-    return false;
-  }
+  if (OpenFullAccess(sys, root, path, key) != platform::kSuccess) return false;
   // An empty sub-key name deletes the opened key itself.
   bool deleted = sys.registry.DeleteKey(key.get(), "") == platform::kSuccess;
   if (key.Close() != platform::kSuccess) deleted = false;
@@ -106,11 +106,7 @@ bool DeleteKey(platform::System& sys, RootKey root, std::wstring_view path) {
 
 bool KeyAbsent(platform::System& sys, RootKey root, std::wstring_view path) {
   ScopedKey key(sys.registry);
-  const std::string ansiPath = sys.codepage.ToAnsi(path);
-  const platform::Status opened = sys.registry.OpenKeyEx(
-      platform::RootKeyHandle(root), ansiPath.c_str(), 0, platform::kKeyAllAccess, key.Receive());
-  if (opened != platform::kSuccess) key.Abandon();
-  return opened == platform::kErrorFileNotFound;
+  return OpenFullAccess(sys, root, path, key) == platform::kErrorFileNotFound;
 }
 
 std::wstring TrimNull(std::wstring_view text) {

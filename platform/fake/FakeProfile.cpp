@@ -3,16 +3,11 @@
 #include <cstring>
 #include <optional>
 
+#include "platform/fake/AsciiLower.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace fake {
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -39,11 +34,12 @@ std::optional<std::string> Lookup(const std::string& content, const std::string&
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {
       const auto close = line.find(']');
-      inSection = close != std::string::npos && Lower(Trim(line.substr(1, close - 1))) == section;
+      inSection =
+          close != std::string::npos && AsciiLower(Trim(line.substr(1, close - 1))) == section;
       continue;
     }
     const auto equals = line.find('=');
-    if (inSection && equals != std::string::npos && Lower(Trim(line.substr(0, equals))) == key)
+    if (inSection && equals != std::string::npos && AsciiLower(Trim(line.substr(0, equals))) == key)
       return Unquote(Trim(line.substr(equals + 1)));
   }
   return std::nullopt;
@@ -52,7 +48,7 @@ std::optional<std::string> Lookup(const std::string& content, const std::string&
 }  // namespace
 
 void FakeProfile::SetFile(const std::string& path, const std::string& bytes) {
-  files_[Lower(path)] = bytes;
+  files_[AsciiLower(path)] = bytes;
 }
 
 std::uint32_t FakeProfile::ReadProfileString(const char* section, const char* key,
@@ -61,9 +57,9 @@ std::uint32_t FakeProfile::ReadProfileString(const char* section, const char* ke
   ++reads_;
   if (capacity == 0) return 0;
   std::string value = defaultValue ? defaultValue : "";
-  const auto found = files_.find(Lower(file ? file : ""));
+  const auto found = files_.find(AsciiLower(file ? file : ""));
   if (found != files_.end() && section && key) {
-    if (auto text = Lookup(found->second, Lower(section), Lower(key))) value = *text;
+    if (auto text = Lookup(found->second, AsciiLower(section), AsciiLower(key))) value = *text;
   }
   const std::size_t copied = std::min<std::size_t>(value.size(), capacity - 1);
   std::memcpy(buffer, value.data(), copied);

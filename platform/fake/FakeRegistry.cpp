@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/fake/AsciiLower.h"
+
 namespace fake {
 namespace {
 
@@ -11,12 +13,6 @@ constexpr platform::Status kInvalidHandle = 6;
 constexpr platform::Status kKeyDeleted = 1018;
 constexpr std::uint32_t kWriteAccess = 0x0006;  // KEY_SET_VALUE | KEY_CREATE_SUB_KEY
 const platform::KeyHandle kClassesRoot = platform::RootKeyHandle(0x80000000);
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 std::string Hex(std::uint32_t value) {
   char text[16];
@@ -47,7 +43,7 @@ void FakeRegistry::AddKey(const std::string& path) {
   while (start <= path.size()) {
     const std::size_t end = std::min(path.find('\\', start), path.size());
     sofar = Join(sofar, path.substr(start, end - start).c_str());
-    Key& key = keys_[Lower(sofar)];
+    Key& key = keys_[AsciiLower(sofar)];
     if (key.name.empty()) key.name = sofar;
     start = end + 1;
   }
@@ -58,18 +54,18 @@ void FakeRegistry::SetString(const std::string& path, const std::string& name,
   AddKey(path);
   Value value{platform::kRegSz, std::vector<std::uint8_t>(text.begin(), text.end())};
   value.data.push_back(0);
-  keys_[Lower(path)].values[Lower(name)] = value;
+  keys_[AsciiLower(path)].values[AsciiLower(name)] = value;
 }
 
 bool FakeRegistry::HasKey(const std::string& path) const {
-  return keys_.count(Lower(path)) != 0;
+  return keys_.count(AsciiLower(path)) != 0;
 }
 
 std::optional<FakeRegistry::Value> FakeRegistry::RawValue(const std::string& path,
                                                           const std::string& name) const {
-  const auto key = keys_.find(Lower(path));
+  const auto key = keys_.find(AsciiLower(path));
   if (key == keys_.end()) return std::nullopt;
-  const auto value = key->second.values.find(Lower(name));
+  const auto value = key->second.values.find(AsciiLower(name));
   if (value == key->second.values.end()) return std::nullopt;
   return value->second;
 }
@@ -82,7 +78,7 @@ std::optional<std::string> FakeRegistry::StringValue(const std::string& path,
 }
 
 std::vector<std::string> FakeRegistry::KeysBelow(const std::string& path) const {
-  const std::string prefix = Lower(path) + "\\";
+  const std::string prefix = AsciiLower(path) + "\\";
   std::vector<std::string> found;
   for (const auto& [lowerPath, key] : keys_) {
     if (lowerPath.compare(0, prefix.size(), prefix) == 0) found.push_back(key.name);
@@ -92,7 +88,7 @@ std::vector<std::string> FakeRegistry::KeysBelow(const std::string& path) const 
 
 void FakeRegistry::DenyFullAccess(const std::string& path) {
   AddKey(path);
-  denied_.insert(Lower(path));
+  denied_.insert(AsciiLower(path));
 }
 
 void FakeRegistry::FailCall(int n) {
@@ -100,7 +96,7 @@ void FakeRegistry::FailCall(int n) {
 }
 
 void FakeRegistry::FailOn(Op op, const std::string& path) {
-  failOn_.insert({op, Lower(path)});
+  failOn_.insert({op, AsciiLower(path)});
 }
 
 bool FakeRegistry::Injected(Op op, const std::string& lowerPath) {
@@ -147,7 +143,7 @@ platform::Status FakeRegistry::OpenKeyEx(platform::KeyHandle parent, const char*
   const std::string line =
       "open " + Quoted(path) + " options=" + std::to_string(options) + " access=" + Hex(access);
   platform::Status status = platform::kSuccess;
-  const std::string lower = Lower(path);
+  const std::string lower = AsciiLower(path);
   if (!parentPath) {
     faults_.push_back("open under an unknown handle");
     status = kInvalidHandle;
@@ -175,7 +171,7 @@ platform::Status FakeRegistry::CreateKeyEx(platform::KeyHandle parent, const cha
                            " class=" + Quoted(keyClass ? keyClass : "(null)") +
                            " options=" + std::to_string(options) + " access=" + Hex(access);
   platform::Status status = platform::kSuccess;
-  const std::string lower = Lower(path);
+  const std::string lower = AsciiLower(path);
   if (!parentPath) {
     faults_.push_back("create under an unknown handle");
     status = kInvalidHandle;
@@ -207,9 +203,9 @@ platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const char* v
   if (!path) {
     faults_.push_back("set on an unknown handle");
     status = kInvalidHandle;
-  } else if (keys_.count(Lower(*path)) == 0) {
+  } else if (keys_.count(AsciiLower(*path)) == 0) {
     status = kKeyDeleted;
-  } else if (Injected(Op::Set, Lower(*path))) {
+  } else if (Injected(Op::Set, AsciiLower(*path))) {
     status = platform::kErrorAccessDenied;
   } else {
     if (type == platform::kRegSz && (size == 0 || !data || data[size - 1] != 0))
@@ -218,7 +214,7 @@ platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const char* v
       faults_.push_back("REG_DWORD written with size " + std::to_string(size));
     if (size > 0 && !data) faults_.push_back("data missing for size " + std::to_string(size));
     NoteChange("set " + *path);
-    keys_[Lower(*path)].values[Lower(name)] = Value{
+    keys_[AsciiLower(*path)].values[AsciiLower(name)] = Value{
         type, data ? std::vector<std::uint8_t>(data, data + size) : std::vector<std::uint8_t>()};
   }
   Record(line, status);
@@ -231,7 +227,7 @@ platform::Status FakeRegistry::DeleteKey(platform::KeyHandle key, const char* su
   const std::string path = parentPath ? Join(*parentPath, subKey) : std::string();
   const std::string line = "delete " + Quoted(path) + " sub=" + Quoted(subKey ? subKey : "");
   platform::Status status = platform::kSuccess;
-  const std::string lower = Lower(path);
+  const std::string lower = AsciiLower(path);
   if (!parentPath) {
     faults_.push_back("delete under an unknown handle");
     status = kInvalidHandle;
@@ -263,7 +259,7 @@ platform::Status FakeRegistry::CloseKey(platform::KeyHandle key) {
     status = kInvalidHandle;
   } else {
     handles_.erase(found);  // released even when the close reports a failure
-    if (Injected(Op::Close, Lower(path))) status = platform::kErrorAccessDenied;
+    if (Injected(Op::Close, AsciiLower(path))) status = platform::kErrorAccessDenied;
   }
   Record("close " + Quoted(path), status);
   return status;
