@@ -16,15 +16,21 @@ struct Run {
   bool seeded;  // every verb registered beforehand
 };
 
-// True when the registry holds exactly the verbs asked for, each with title and command.
+// True when the registry holds exactly the verbs asked for, each with this run's title and
+// command (a verb left from the seeded installation does not count).
 bool EndsAsAsked(const FakeRegistry& registry, std::int16_t mode) {
+  const char* const titles[] = {"パスをコピー", "場所をコピー", "DOSパス", "DOS場所", "詳細情報"};
   for (const std::string root : {"*", "Folder"}) {
     for (int entry = 1; entry <= 5; ++entry) {
       const std::string verb = root + "\\shell\\Vantrel" + std::to_string(entry);
-      const bool present = registry.HasKey(verb);
-      if (mode == 1 && present) return false;
-      if (mode == 0 &&
-          (!registry.StringValue(verb, "") || !registry.StringValue(verb + "\\command", "")))
+      if (mode == 1) {
+        if (registry.HasKey(verb)) return false;
+        continue;
+      }
+      const std::string command =
+          "\"C:\\Program Files\\Vantrel\\Vantrel.Dll\" " + std::to_string(entry) + " \"%1\"";
+      if (registry.StringValue(verb, "") != titles[entry - 1] ||
+          registry.StringValue(verb + "\\command", "") != command)
         return false;
     }
   }
@@ -76,6 +82,10 @@ TEST_P(FailEachCall, NeverClaimsWhatItDidNotDo) {
     }
     if (!asAsked) {
       EXPECT_FALSE(success);
+    } else if (!success) {
+      // Reported as failed although every verb is in place: only when the very last close
+      // of the run failed, after its write had gone through.
+      EXPECT_EQ(k, calls) << h.registry.calls().back();
     }
     if (!success) {
       const auto& calls = h.registry.calls();
