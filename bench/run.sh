@@ -23,6 +23,8 @@ bench_dir=$root/$build_root/bench
 
 # shellcheck source=scripts/prerequisites.sh
 . scripts/prerequisites.sh
+# shellcheck source=scripts/xvfb.sh
+. scripts/xvfb.sh
 vantrel_install_packages > /dev/null
 vantrel_ensure_locale
 
@@ -70,15 +72,7 @@ finish() {
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2> /dev/null || true
 }
 trap finish EXIT
-for n in $(seq 90 140); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 < /dev/null &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  break
-done
-[ -n "$xvfb_pid" ] || { echo "bench/run.sh: no free X display number for Xvfb" >&2; exit 1; }
+vantrel_start_xvfb || { echo "bench/run.sh: no free X display number for Xvfb" >&2; exit 1; }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINELOADER" wineboot -i > /dev/null 2>&1 < /dev/null
   "$wineserver" -w

@@ -31,6 +31,8 @@ done
 
 # shellcheck source=scripts/prerequisites.sh
 . scripts/prerequisites.sh
+# shellcheck source=scripts/xvfb.sh
+. scripts/xvfb.sh
 vantrel_install_packages
 vantrel_ensure_locale
 
@@ -52,15 +54,7 @@ finish() {
 trap finish EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 < /dev/null &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    break
-  done
-  [ -n "$xvfb_pid" ] || { echo "run.sh: no free X display number for Xvfb" >&2; exit 1; }
+  vantrel_start_xvfb || { echo "run.sh: no free X display number for Xvfb" >&2; exit 1; }
   headless=1
 else
   headless=0

@@ -4,29 +4,13 @@
 
 #include <cstring>
 
+#include "HostPaths.h"
+
 namespace e2e {
 
 namespace {
 
 BuildProducts products;
-
-std::wstring Widen(const std::string& text) {
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
-
-// Wine shows the host's root as drive Z:, so /a/b is Z:\a\b.
-std::wstring WindowsPathOf(const std::string& path) {
-  std::wstring wide = Widen(path);
-  if (wide.empty() || wide.front() != L'/') return wide;
-  for (wchar_t& c : wide) {
-    if (c == L'/') c = L'\\';
-  }
-  return L"Z:" + wide;
-}
 
 bool TakeOption(const char* argument, const char* name, std::wstring* value) {
   const size_t length = std::strlen(name);

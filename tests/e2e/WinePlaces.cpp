@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "HostPaths.h"
 #include "Polling.h"
 
 namespace e2e {
@@ -17,23 +18,6 @@ constexpr DWORD kDriveTimeoutMs = 5000;
 std::string HostPrefix() {
   const char* prefix = std::getenv("WINEPREFIX");
   return prefix != nullptr ? prefix : "";
-}
-
-std::wstring Widen(const std::string& text) {
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
-
-// The host's root is drive Z:.
-std::wstring WindowsPathOfHost(const std::string& hostPath) {
-  std::wstring path = L"Z:" + Widen(hostPath);
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  return path;
 }
 
 bool IsDirectory(const std::wstring& path) {
@@ -52,7 +36,7 @@ bool UnderWine() {
 }
 
 bool ServeShare(const std::wstring& host, const std::wstring& share, std::wstring* error) {
-  std::wstring level = WindowsPathOfHost(HostPrefix()) + L"\\dosdevices";
+  std::wstring level = WindowsPathOf(HostPrefix()) + L"\\dosdevices";
   for (const std::wstring& part : {std::wstring(L"unc"), host, share}) {
     level += L"\\" + part;
     if (!MakeDirectory(level)) {
