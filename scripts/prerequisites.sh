@@ -47,3 +47,36 @@ vantrel_ensure_locale() {
   fi
   locale-gen || return 1
 }
+
+# The release ships the i686 programs, so they are tested under 32-bit Wine wherever this
+# machine can run it: Debian's wine32:i386 needs the i386 architecture and a kernel that runs
+# 32-bit executables. Never fails: it prints why the 32-bit run will be skipped instead, and
+# the test command decides by trying the loader itself.
+vantrel_install_wine32() {
+  local loader=/usr/lib/wine/wine
+  if "$loader" --version > /dev/null 2>&1; then
+    echo "32-bit Wine: $("$loader" --version)"
+    return 0
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "32-bit Wine: not installed and not root, the i686 Wine tests will be skipped"
+    return 0
+  fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386 || {
+      echo "32-bit Wine: cannot add the i386 architecture, the i686 Wine tests will be skipped"
+      return 0
+    }
+  fi
+  if [ "$(dpkg-query -W -f='${db:Status-Status}' wine32:i386 2>/dev/null)" != installed ]; then
+    echo "32-bit Wine: installing wine32:i386"
+    export DEBIAN_FRONTEND=noninteractive
+    if ! { apt-get update -q && apt-get install -y -q --no-install-recommends wine32:i386; }; then
+      echo "32-bit Wine: wine32:i386 could not be installed, the i686 Wine tests will be skipped"
+      return 0
+    fi
+  fi
+  "$loader" --version > /dev/null 2>&1 ||
+    echo "32-bit Wine: installed, but $loader does not start here (the kernel may refuse 32-bit programs)"
+  return 0
+}

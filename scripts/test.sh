@@ -30,6 +30,7 @@ report_only_checks=()
 echo "== Prerequisites"
 vantrel_step "packages" vantrel_install_packages || exit 1
 vantrel_step "ja_JP.UTF-8 locale" vantrel_ensure_locale || exit 1
+vantrel_step "32-bit Wine" vantrel_install_wine32
 mkdir -p "$logs"
 rm -f "$logs"/*.log "$logs"/*.result
 

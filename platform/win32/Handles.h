@@ -1,0 +1,138 @@
+// Owning wrappers for every kind of Win32 handle the programs and their Windows-side tests
+// hold: each handle is released by the scope that took it, in one way, whatever path leaves
+// that scope. A std::unique_ptr with one deleter per kind; the few resources that are a pairing
+// rather than a handle (a DC taken with GetDC, a selected object, a paint, a locked block) have
+// a small scoped class each.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace win32 {
+
+namespace detail {
+
+template <typename Handle, auto Release>
+struct Releaser {
+  void operator()(Handle handle) const { Release(handle); }
+};
+
+template <typename Handle, auto Release>
+using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<Handle, Release>>;
+
+inline void CloseKernelHandle(HANDLE handle) {
+  CloseHandle(handle);
+}
+inline void CloseKey(HKEY key) {
+  RegCloseKey(key);
+}
+inline void DestroyWindowHandle(HWND window) {
+  DestroyWindow(window);
+}
+inline void DeleteGdiObject(HGDIOBJ object) {
+  DeleteObject(object);
+}
+inline void DestroyMenuHandle(HMENU menu) {
+  DestroyMenu(menu);
+}
+inline void CloseFind(HANDLE search) {
+  FindClose(search);
+}
+inline void FreeGlobal(HGLOBAL block) {
+  GlobalFree(block);
+}
+inline void FreeLocal(HLOCAL block) {
+  LocalFree(block);
+}
+
+}  // namespace detail
+
+// Kernel objects: processes, threads, files, mutexes, events. Functions that report failure
+// as INVALID_HANDLE_VALUE (CreateFile) go through FromInvalid, so that an empty wrapper always
+// means "no handle".
+using UniqueHandle = detail::Owned<HANDLE, detail::CloseKernelHandle>;
+using UniqueKey = detail::Owned<HKEY, detail::CloseKey>;
+using UniqueWindow = detail::Owned<HWND, detail::DestroyWindowHandle>;
+using UniqueGdiObject = detail::Owned<HGDIOBJ, detail::DeleteGdiObject>;
+using UniqueFont = detail::Owned<HFONT, detail::DeleteGdiObject>;
+using UniqueBitmap = detail::Owned<HBITMAP, detail::DeleteGdiObject>;
+using UniqueBrush = detail::Owned<HBRUSH, detail::DeleteGdiObject>;
+using UniqueMenu = detail::Owned<HMENU, detail::DestroyMenuHandle>;
+// FindFirstFile searches; build with FromInvalid.
+using UniqueFind = detail::Owned<HANDLE, detail::CloseFind>;
+// Memory from GlobalAlloc; release() hands it to whoever takes it over (the clipboard).
+using UniqueGlobal = detail::Owned<HGLOBAL, detail::FreeGlobal>;
+// Memory the system allocated for the caller with LocalAlloc (security descriptors, messages).
+using UniqueLocal = detail::Owned<HLOCAL, detail::FreeLocal>;
+
+// nullptr for INVALID_HANDLE_VALUE, the handle otherwise.
+inline HANDLE FromInvalid(HANDLE handle) {
+  return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
+
+// A window's (or the screen's, for nullptr) device context from GetDC.
+class ScopedGetDC {
+ public:
+  explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ScopedGetDC(const ScopedGetDC&) = delete;
+  ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+  ~ScopedGetDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT.
+class ScopedPaint {
+ public:
+  explicit ScopedPaint(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ScopedPaint(const ScopedPaint&) = delete;
+  ScopedPaint& operator=(const ScopedPaint&) = delete;
+  ~ScopedPaint() { EndPaint(window_, &paint_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// An object selected into a DC, the previous one put back at the end of the scope.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object)
+      : dc_(dc), previous_(dc != nullptr && object != nullptr ? SelectObject(dc, object) : nullptr) {}
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+  ~ScopedSelectObject() {
+    if (previous_ != nullptr) SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A movable global block locked for writing; data() is nullptr when the lock failed.
+class ScopedGlobalLock {
+ public:
+  explicit ScopedGlobalLock(HGLOBAL block) : block_(block), data_(GlobalLock(block)) {}
+  ScopedGlobalLock(const ScopedGlobalLock&) = delete;
+  ScopedGlobalLock& operator=(const ScopedGlobalLock&) = delete;
+  ~ScopedGlobalLock() {
+    if (data_ != nullptr) GlobalUnlock(block_);
+  }
+  void* data() const { return data_; }
+
+ private:
+  HGLOBAL block_;
+  void* data_;
+};
+
+}  // namespace win32
