@@ -3,23 +3,18 @@
 // commctrl.h builds on the types windows.h declares.
 #include <commctrl.h>
 
-#include <memory>
-
+#include "dialog/Design.h"
 #include "dialog/Fmain.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32System.h"
-#include "platform/win32/window/ControlIds.h"
 #include "platform/win32/window/SetupWindow.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace {
 
 // Held while a setup runs in this session. Two dialogs side by side would each act on the
 // registry as they found it at their own start, so the later one would undo the other's work.
 constexpr wchar_t kSetupRunningMutex[] = L"Local\\VantrelInstallSetup";
-
-struct KernelHandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueKernelHandle = std::unique_ptr<void, KernelHandleCloser>;
 
 // The running setup's dialog, once it has been shown; a hidden one is still starting or
 // already closing.
@@ -43,7 +38,7 @@ void BringRunningSetupForward() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // A failed create leaves the start unguarded rather than refusing it.
-  const UniqueKernelHandle running(CreateMutexW(nullptr, FALSE, kSetupRunningMutex));
+  const win32::UniqueHandle running(CreateMutexW(nullptr, FALSE, kSetupRunningMutex));
   if (running != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
     BringRunningSetupForward();
     return 0;
@@ -53,7 +48,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   win32::Win32System system;
-  win32::SetupWindow window;
+  win32::SetupWindow window(design::SetupDialog());
   if (!window.Create(instance)) return 1;
   Fmain dialog(window, system.get());
   window.SetEvents(dialog);

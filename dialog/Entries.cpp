@@ -1,20 +1,20 @@
 #include "dialog/Entries.h"
 
-#include "dialog/Texts.h"
+#include "dialog/Names.h"
 
 namespace entries {
 
 std::wstring SectionName(int entry) {
-  return texts::kMenuSection + std::to_wstring(entry);
+  return names::kMenuSection + std::to_wstring(entry);
 }
 
 std::wstring VerbKeyPath(Root root, int entry) {
-  const wchar_t* rootName = root == Root::Files ? texts::kFilesRoot : texts::kFoldersRoot;
-  return rootName + std::wstring(texts::kShellKey) + texts::kVerbPrefix + std::to_wstring(entry);
+  const wchar_t* rootName = root == Root::Files ? names::kFilesRoot : names::kFoldersRoot;
+  return rootName + std::wstring(names::kShellKey) + names::kVerbPrefix + std::to_wstring(entry);
 }
 
 std::wstring CommandKeyPath(Root root, int entry) {
-  return VerbKeyPath(root, entry) + texts::kCommandKey;
+  return VerbKeyPath(root, entry) + names::kCommandKey;
 }
 
 std::wstring CommandLine(const std::wstring& appDir, int entry) {
@@ -22,7 +22,7 @@ std::wstring CommandLine(const std::wstring& appDir, int entry) {
   // shell look for a different program. The shell reads '%' in a command as the start of a
   // placeholder, and "%%" as one '%', so a '%' in the directory name is doubled.
   std::wstring program;
-  for (wchar_t c : appDir + texts::kCompanionProgram) {
+  for (wchar_t c : appDir + names::kCompanionProgram) {
     program += c;
     if (c == L'%') program += L'%';
   }

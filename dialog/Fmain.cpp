@@ -2,6 +2,7 @@
 
 #include "dialog/Entries.h"
 #include "dialog/Escapes.h"
+#include "dialog/Names.h"
 #include "dialog/Texts.h"
 #include "support/ModFCheck.h"
 #include "support/ModReg.h"
@@ -33,7 +34,7 @@ bool Fmain::Form_Load() {
     window_.Close();
     return false;
   }
-  sys_.app.SetHelpFile(appDir_ + texts::kHelpFile);
+  sys_.app.SetHelpFile(appDir_ + names::kHelpFile);
 
   window_.ClearRows();
   std::int32_t total = 0;
@@ -41,7 +42,7 @@ bool Fmain::Form_Load() {
   for (int entry = 1; entry <= entries::kCount; ++entry) {
     const int row = entry - 1;
     window_.AddRow(row, Mod_ini::GetIniString(sys_, iniFile, entries::SectionName(entry),
-                                              texts::kTitleKey, L""));
+                                              names::kTitleKey, L""));
     std::int32_t flags = ProbeRegisteredTargets(entry);
     total += flags;
     if (flags < 1) {
@@ -61,7 +62,7 @@ bool Fmain::Form_Load() {
 
 std::wstring Fmain::MissingCompanionFile() {
   // The program is checked first; only the first missing file is named.
-  for (const wchar_t* name : {texts::kCompanionProgram, texts::kSettingsFile}) {
+  for (const wchar_t* name : {names::kCompanionProgram, names::kSettingsFile}) {
     if (!ModFCheck::FileExists(sys_, appDir_ + name)) return name;
   }
   return L"";

@@ -4,12 +4,7 @@ namespace help {
 
 namespace {
 
-struct TopicEntry {
-  Topic topic;
-  const wchar_t* text;
-};
-
-constexpr TopicEntry kTopics[] = {
+constexpr platform::HelpTopicText kTopics[] = {
     {kDetailsTopic,
      L"選択している項目を、ファイルとフォルダのどちらの右クリックメニューに出すかを選びます。"
      L"両方とも外すと、その項目はインストールされません。"},
@@ -27,11 +22,12 @@ constexpr TopicEntry kTopics[] = {
 
 }  // namespace
 
-const wchar_t* TopicText(int topic) {
-  for (const TopicEntry& entry : kTopics) {
-    if (entry.topic == topic) return entry.text;
-  }
-  return nullptr;
+const platform::HelpTopicText* Topics() {
+  return kTopics;
+}
+
+std::size_t TopicCount() {
+  return sizeof(kTopics) / sizeof(kTopics[0]);
 }
 
 }  // namespace help

@@ -2,6 +2,10 @@
 // short text built in, shown next to the control the user asked about.
 #pragma once
 
+#include <cstddef>
+
+#include "platform/DialogDesign.h"
+
 namespace help {
 
 // Topic numbers carried by the controls (0: the control has no topic).
@@ -16,7 +20,8 @@ enum Topic : int {
   kEntryListTopic = 16,
 };
 
-// The text of a topic, or nullptr when there is no such topic.
-const wchar_t* TopicText(int topic);
+// Every topic with its text.
+const platform::HelpTopicText* Topics();
+std::size_t TopicCount();
 
 }  // namespace help

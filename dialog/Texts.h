@@ -1,21 +1,8 @@
-// Every text the setup shows or writes, in one place.
+// Every text the user reads in the setup: captions, items, messages and hints, in one place.
+// The names of files and registry keys are in dialog/Names.h.
 #pragma once
 
 namespace texts {
-
-// File names beside the program.
-inline constexpr wchar_t kCompanionProgram[] = L"Vantrel.Dll";
-inline constexpr wchar_t kSettingsFile[] = L"Install.ini";
-inline constexpr wchar_t kHelpFile[] = L"Vantrel.hlp";
-
-// Settings and registry names.
-inline constexpr wchar_t kMenuSection[] = L"Menu";
-inline constexpr wchar_t kTitleKey[] = L"Title";
-inline constexpr wchar_t kVerbPrefix[] = L"Vantrel";
-inline constexpr wchar_t kFilesRoot[] = L"*";
-inline constexpr wchar_t kFoldersRoot[] = L"Folder";
-inline constexpr wchar_t kShellKey[] = L"\\shell\\";
-inline constexpr wchar_t kCommandKey[] = L"\\command";
 
 // Window and control captions.
 inline constexpr wchar_t kWindowCaption[] = L"Vantrel [ Install ]";

@@ -1,5 +1,6 @@
 #include "support/Mod_ini.h"
 
+// TrimNull, the registry unit's text helper, cuts the profile reader's buffer at its NUL.
 #include "support/ModReg.h"
 
 namespace Mod_ini {

@@ -19,7 +19,7 @@
 #include "bench/probe/SetupRun.h"
 #include "bench/probe/Stopwatch.h"
 #include "bench/probe/Verbs.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
 
 namespace {
 

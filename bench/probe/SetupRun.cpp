@@ -4,7 +4,7 @@
 
 #include "bench/probe/Child.h"
 #include "bench/probe/Stopwatch.h"
-#include "platform/win32/window/ControlIds.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace probe {
 

@@ -2,24 +2,23 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+#include "platform/win32/TextBuffer.h"
+
 namespace companion::win32 {
 namespace {
 
-// Runs one of the path calls that report the size they need when the buffer is too small.
-// Empty when the call fails.
+using ::win32::FromInvalid;
+using ::win32::TextFromCall;
+using ::win32::UniqueFind;
+
+// The path calls return the length written, or the size they need when the buffer is too
+// small, and 0 when they fail.
 template <typename PathCall>
 std::wstring CallWithGrowingBuffer(PathCall call) {
-  std::wstring buffer(MAX_PATH, L'\0');
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    DWORD length = call(&buffer[0], static_cast<DWORD>(buffer.size()));
-    if (length == 0) return std::wstring();
-    if (length < buffer.size()) {
-      buffer.resize(length);
-      return buffer;
-    }
-    buffer.assign(length, L'\0');  // Too small: `length` counts the terminating NUL.
-  }
-  return std::wstring();
+  return TextFromCall([&](wchar_t* buffer, std::size_t capacity) {
+    return static_cast<std::size_t>(call(buffer, static_cast<DWORD>(capacity)));
+  });
 }
 
 std::wstring FullPath(const std::wstring& path) {
@@ -61,20 +60,6 @@ ItemFacts ToFacts(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIM
   return facts;
 }
 
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  ~FindHandle() {
-    if (valid()) FindClose(handle_);
-  }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
 }  // namespace
 
 std::wstring Win32ItemQueries::LongPath(const std::wstring& path) {
@@ -100,8 +85,8 @@ ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
   // attribute call but still shows in its folder's listing.
   if (GetLastError() != ERROR_SHARING_VIOLATION) return ItemFacts();
   WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW(path.c_str(), &found));
-  if (!search.valid()) return ItemFacts();
+  const UniqueFind search(FromInvalid(FindFirstFileW(path.c_str(), &found)));
+  if (!search) return ItemFacts();
   return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                  found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);
 }

@@ -61,19 +61,8 @@ bool FakeDialogWindow::ButtonEnabled(Button button) const {
 }
 
 platform::TwipRect FakeDialogWindow::ButtonBounds(Button button) const {
-  switch (button) {
-    case Button::Install:
-      return {2880, 480, 1095, 375};
-    case Button::Uninstall:
-      return {2880, 960, 1095, 375};
-    case Button::Exit:
-      return {2880, 1440, 1095, 375};
-    case Button::AllSelect:
-      return {240, 480, 135, 1335};
-    case Button::Details:
-      return {2805, 2580, 1095, 375};
-  }
-  return {};
+  const platform::ControlDesign* control = design_.Find(button);
+  return control != nullptr ? design_.ClientBounds(*control) : platform::TwipRect{};
 }
 
 bool FakeDialogWindow::MenuChecked(platform::MenuItem item) const {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/DialogDesign.h"
 #include "platform/DialogWindow.h"
 
 namespace fake {
@@ -29,6 +30,9 @@ class FakeDialogWindow : public platform::DialogWindow {
     bool fileChecked;  // the menu's check marks when it opened
     bool folderChecked;
   };
+
+  // The buttons lie where the design puts them; the design must outlive the window.
+  explicit FakeDialogWindow(const platform::DialogDesign& design) : design_(design) {}
 
   void Attach(platform::DialogEvents* events) { events_ = events; }
 
@@ -68,6 +72,7 @@ class FakeDialogWindow : public platform::DialogWindow {
   bool Valid(int row) const { return row >= 0 && row < RowCount(); }
   void Notify();
 
+  const platform::DialogDesign& design_;
   platform::DialogEvents* events_ = nullptr;
   std::vector<Row> rows_;
   int current_ = -1;

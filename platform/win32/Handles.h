@@ -107,7 +107,8 @@ class ScopedPaint {
 class ScopedSelectObject {
  public:
   ScopedSelectObject(HDC dc, HGDIOBJ object)
-      : dc_(dc), previous_(dc != nullptr && object != nullptr ? SelectObject(dc, object) : nullptr) {}
+      : dc_(dc),
+        previous_(dc != nullptr && object != nullptr ? SelectObject(dc, object) : nullptr) {}
   ScopedSelectObject(const ScopedSelectObject&) = delete;
   ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
   ~ScopedSelectObject() {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/win32/TextBuffer.h"
 #include "platform/win32/Win32System.h"
 
 namespace win32 {
@@ -16,15 +17,11 @@ std::wstring ShareFormOf(std::wstring path) {
 }
 
 std::wstring ModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return ShareFormOf(path);
-    }
-    path.resize(path.size() * 2);  // truncated: try a larger buffer
-  }
+  // A cut name comes back as the buffer's full size.
+  return ShareFormOf(TextFromCall([](wchar_t* buffer, std::size_t capacity) {
+    return static_cast<std::size_t>(
+        GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
+  }));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -35,7 +35,7 @@ class ChildProcess {
  private:
   ChildProcess() = default;
 
-  UniqueHandle process_;
+  win32::UniqueHandle process_;
   DWORD id_ = 0;
   std::wstring error_;
 };

@@ -5,7 +5,8 @@
 #include "InstallerFixture.h"
 #include "Polling.h"
 #include "WindowLookup.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace e2e {
 namespace {

@@ -6,21 +6,18 @@
 #include <functional>
 #include <memory>
 
+#include "platform/win32/Handles.h"
+
 namespace e2e {
 
 namespace {
-
-struct FindCloser {
-  void operator()(HANDLE search) const { FindClose(search); }
-};
 
 // Calls visit for every entry of dir but "." and ".."; false when dir cannot be read.
 bool ForEachEntry(const std::wstring& dir,
                   const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
   WIN32_FIND_DATAW found{};
-  HANDLE raw = FindFirstFileW((dir + L"*").c_str(), &found);
-  if (raw == INVALID_HANDLE_VALUE) return false;
-  std::unique_ptr<void, FindCloser> search(raw);
+  const win32::UniqueFind search(win32::FromInvalid(FindFirstFileW((dir + L"*").c_str(), &found)));
+  if (!search) return false;
   do {
     const std::wstring name = found.cFileName;
     if (name != L"." && name != L"..") visit(found);

@@ -12,7 +12,7 @@
 #include "VerbStarts.h"
 #include "WindowLookup.h"
 #include "WinePlaces.h"
-#include "platform/win32/window/ControlIds.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace e2e {
 namespace {

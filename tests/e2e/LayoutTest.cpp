@@ -5,7 +5,7 @@
 #include "InstallerFixture.h"
 #include "ShellVerbs.h"
 #include "WindowLookup.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
 
 namespace e2e {
 namespace {

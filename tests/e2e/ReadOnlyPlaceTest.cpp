@@ -4,7 +4,7 @@
 #include "DirectoryListing.h"
 #include "InstallerFixture.h"
 #include "RegistryImage.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
 
 namespace e2e {
 namespace {

@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "BuildProducts.h"
-#include "Handles.h"
 #include "InstallerFixture.h"
 #include "RegistryImage.h"
 #include "VerbStarts.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
+#include "platform/win32/Handles.h"
 #include "tests/wine/companion/TestClipboard.h"
 
 namespace e2e {
@@ -36,9 +36,9 @@ class RealCompanionTest : public InstallerTest {
     contents.realCompanion = true;
     ASSERT_NO_FATAL_FAILURE(Stage(kRealStageDir, contents));
     ASSERT_TRUE(CreateDirectoryW(kFolder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-    UniqueHandle file(CreateFileW(kFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_NE(file.get(), INVALID_HANDLE_VALUE);
+    win32::UniqueHandle file(win32::FromInvalid(CreateFileW(
+        kFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    ASSERT_TRUE(file);
   }
 
   // Runs the folder verb of entry through the shell and returns what the companion copied.

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <vector>
 
-#include "Handles.h"
 #include "Staging.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -49,7 +49,7 @@ KeyValues ReadValues(HKEY key, DWORD count, DWORD longestName, DWORD longestData
 void ReadTree(const std::wstring& path, RegistryImage& image) {
   HKEY raw = nullptr;
   if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   DWORD subKeys = 0, longestSubKey = 0, values = 0, longestName = 0, longestData = 0;
   if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, &longestSubKey, nullptr,
                        &values, &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
@@ -73,7 +73,7 @@ bool WriteKey(const std::wstring& path, const KeyValues& values) {
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
     return false;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   for (const auto& [name, text] : values) {
     const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     if (RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ,

@@ -8,7 +8,9 @@
 #include "Polling.h"
 #include "RegistryImage.h"
 #include "WindowLookup.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace e2e {
 namespace {
@@ -33,10 +35,7 @@ void PumpMessages() {
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
-struct WindowDestroyer {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-using DriverWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+using DriverWindow = win32::UniqueWindow;
 
 class SecondStartTest : public InstallerTest {
  protected:

@@ -1,6 +1,6 @@
 #include "ShellVerbs.h"
 
-#include "Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -11,7 +11,7 @@ bool SetDefaultText(const std::wstring& path, const std::wstring& text) {
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
     return false;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
   return RegSetValueExW(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                         bytes) == ERROR_SUCCESS;
@@ -41,7 +41,7 @@ bool ClassesKeyExists(const std::wstring& path) {
   HKEY raw = nullptr;
   if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS)
     return false;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   return true;
 }
 
@@ -49,7 +49,7 @@ std::optional<std::wstring> DefaultText(const std::wstring& path) {
   HKEY raw = nullptr;
   if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
     return std::nullopt;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   DWORD type = 0;
   DWORD bytes = 0;
   if (RegQueryValueExW(key.get(), nullptr, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
@@ -98,7 +98,7 @@ bool SetDesktopLogPixels(DWORD dpi) {
                       REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &raw,
                       nullptr) != ERROR_SUCCESS)
     return false;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   return RegSetValueExW(key.get(), L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
                         sizeof(dpi)) == ERROR_SUCCESS;
 }

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "BuildProducts.h"
-#include "Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -32,9 +32,9 @@ bool CreateDirectories(const std::wstring& dir) {
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return false;
+  win32::UniqueHandle file(win32::FromInvalid(CreateFileW(
+      path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  if (!file) return false;
   DWORD written = 0;
   return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
          written == bytes.size();
@@ -111,10 +111,10 @@ bool StageSetup(const std::wstring& dir, const StageContents& contents, std::wst
 
 std::vector<std::wstring> CompanionLog(const std::wstring& dir) {
   std::vector<std::wstring> lines;
-  UniqueHandle file(CreateFileW((dir + kCompanionLogName).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return lines;
+  win32::UniqueHandle file(win32::FromInvalid(CreateFileW(
+      (dir + kCompanionLogName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  if (!file) return lines;
   std::string bytes;
   char chunk[4096];
   DWORD read = 0;

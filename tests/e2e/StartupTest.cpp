@@ -8,7 +8,8 @@
 #include "Polling.h"
 #include "ShellVerbs.h"
 #include "WindowLookup.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace e2e {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -12,7 +12,7 @@ bool UseUnmanagedWindows() {
                       REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &raw,
                       nullptr) != ERROR_SUCCESS)
     return false;
-  UniqueKey key(raw);
+  win32::UniqueKey key(raw);
   static const wchar_t kNo[] = L"N";
   return RegSetValueExW(key.get(), L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNo),
                         sizeof(kNo)) == ERROR_SUCCESS;

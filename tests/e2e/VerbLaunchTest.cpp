@@ -2,10 +2,10 @@
 // clicked item's path, from the installation directory whatever spaces its path holds.
 #include <windows.h>
 
-#include "Handles.h"
 #include "InstallerFixture.h"
 #include "ShellVerbs.h"
 #include "VerbStarts.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 namespace {
@@ -22,9 +22,9 @@ class VerbLaunchTest : public InstallerTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(InstallerTest::SetUp());
     ASSERT_TRUE(CreateDirectoryW(kTargetFolder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-    UniqueHandle file(CreateFileW(kTargetFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_NE(file.get(), INVALID_HANDLE_VALUE);
+    win32::UniqueHandle file(win32::FromInvalid(CreateFileW(
+        kTargetFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    ASSERT_TRUE(file);
     ASSERT_NO_FATAL_FAILURE(InstallAsStarted());
   }
 };

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "Handles.h"
 #include "Polling.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -40,7 +40,7 @@ bool StartFolderVerb(const std::wstring& verb, const std::wstring& folder, std::
     *error = L"verb " + verb + L" on " + folder + L": error " + std::to_wstring(GetLastError());
     return false;
   }
-  UniqueHandle started(info.hProcess);
+  win32::UniqueHandle started(info.hProcess);
   if (started == nullptr) {
     *error = L"verb " + verb + L" on " + folder + L" started no process";
     return false;
@@ -77,8 +77,8 @@ bool RunCommandLine(const std::wstring& commandLine, std::wstring* error) {
     *error = L"error " + std::to_wstring(GetLastError()) + L" starting " + commandLine;
     return false;
   }
-  UniqueHandle thread(started.hThread);
-  UniqueHandle process(started.hProcess);
+  win32::UniqueHandle thread(started.hThread);
+  win32::UniqueHandle process(started.hProcess);
   return WaitForEnd(process.get(), commandLine, error);
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "dialog/Design.h"
 #include "dialog/Fmain.h"
 #include "platform/fake/FakeDialogWindow.h"
 #include "platform/fake/FakePlatform.h"
@@ -47,7 +48,7 @@ struct Harness {
   fake::FakeCodePage codepage;
   fake::FakeApplication app;
   platform::System sys{registry, profile, files, codepage, app};
-  fake::FakeDialogWindow window;
+  fake::FakeDialogWindow window{design::SetupDialog()};
   Fmain form{window, sys};
 };
 

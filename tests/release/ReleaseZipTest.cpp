@@ -11,7 +11,7 @@
 #include "RegistryImage.h"
 #include "ShellVerbs.h"
 #include "VerbStarts.h"
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
 #include "tests/wine/companion/TestClipboard.h"
 
 namespace e2e {

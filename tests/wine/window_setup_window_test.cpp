@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/window/ControlIds.h"
+#include "dialog/ControlIds.h"
+#include "dialog/Design.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/window/Dpi.h"
 #include "platform/win32/window/HelpPopup.h"
-#include "platform/win32/window/Layout.h"
 #include "platform/win32/window/SetupWindow.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace {
 
@@ -75,7 +77,8 @@ class SetupWindowTest : public testing::Test {
   }
 
   RecordingEvents events;
-  win32::SetupWindow window;
+  const platform::DialogDesign& design = design::SetupDialog();
+  win32::SetupWindow window{design};
 };
 
 TEST_F(SetupWindowTest, IsAHiddenFixedDialogFrameWithHelpBoxAndNoTaskBarButton) {
@@ -104,12 +107,11 @@ TEST_F(SetupWindowTest, ClientAreaAndControlsFollowTheLayoutAtTheSystemDpi) {
   const int dpi = win32::SystemDpi();
   RECT client;
   GetClientRect(window.Handle(), &client);
-  EXPECT_EQ(client.right, win32::TwipsToPixels(win32::kClientWidthTwips, dpi));
-  EXPECT_EQ(client.bottom, win32::TwipsToPixels(win32::kClientHeightTwips, dpi));
+  EXPECT_EQ(client.right, win32::TwipsToPixels(design.clientWidth, dpi));
+  EXPECT_EQ(client.bottom, win32::TwipsToPixels(design.clientHeight, dpi));
 
-  for (int i = 0; i < win32::ControlCount(); ++i) {
-    const win32::ControlSpec& spec = win32::Controls()[i];
-    const RECT expected = win32::TwipRectToPixels(win32::ClientBounds(spec), dpi);
+  for (const platform::ControlDesign& spec : design) {
+    const RECT expected = win32::TwipRectToPixels(design.ClientBounds(spec), dpi);
     const RECT actual = ClientRectOf(spec.id);
     EXPECT_EQ(actual.left, expected.left) << spec.id;
     EXPECT_EQ(actual.top, expected.top) << spec.id;
@@ -123,13 +125,12 @@ TEST_F(SetupWindowTest, ClientAreaAndControlsFollowTheLayoutAtTheSystemDpi) {
 
 TEST_F(SetupWindowTest, InstructionLabelFitsItsOneLineCaption) {
   const RECT label = ClientRectOf(IDC_INSTRUCTION);
-  HDC dc = GetDC(Control(IDC_INSTRUCTION));
-  SelectObject(dc,
-               reinterpret_cast<HFONT>(SendMessageW(Control(IDC_INSTRUCTION), WM_GETFONT, 0, 0)));
+  const win32::ScopedGetDC dc(Control(IDC_INSTRUCTION));
+  const win32::ScopedSelectObject font(
+      dc.get(), reinterpret_cast<HFONT>(SendMessageW(Control(IDC_INSTRUCTION), WM_GETFONT, 0, 0)));
   const std::wstring caption = TextOf(Control(IDC_INSTRUCTION));
   SIZE extent;
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-  ReleaseDC(Control(IDC_INSTRUCTION), dc);
+  GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
   EXPECT_EQ(label.right - label.left, extent.cx);
   EXPECT_EQ(label.bottom - label.top, extent.cy);
 }
@@ -338,8 +339,8 @@ struct MenuScript {
     if (menuWindow == nullptr) return;
     KillTimer(nullptr, timer);
     HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    fileState = GetMenuState(menu, IDM_FILE, MF_BYCOMMAND);
-    folderState = GetMenuState(menu, IDM_FOLDER, MF_BYCOMMAND);
+    fileState = GetMenuState(menu, win32::kFilesItemId, MF_BYCOMMAND);
+    folderState = GetMenuState(menu, win32::kFoldersItemId, MF_BYCOMMAND);
     for (int i = 0; i < downs; ++i) PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menuWindow, WM_KEYDOWN, downs > 0 ? VK_RETURN : VK_ESCAPE, 0);
   }

@@ -1,5 +1,7 @@
 #include "platform/win32/window/CheckList.h"
 
+#include "platform/win32/TextBuffer.h"
+
 namespace win32 {
 
 namespace {
@@ -48,19 +50,15 @@ int CheckList::Count() const {
 std::wstring CheckList::Text(int row) const {
   if (!Exists(row)) return L"";
   // LVM_GETITEMTEXT returns the length copied; a full buffer may mean a cut text.
-  std::wstring buffer(256, L'\0');
-  for (;;) {
-    LVITEMW item{};
-    item.pszText = &buffer[0];
-    item.cchTextMax = static_cast<int>(buffer.size());
-    const LRESULT length = SendMessageW(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                                        reinterpret_cast<LPARAM>(&item));
-    if (length < static_cast<LRESULT>(buffer.size()) - 1) {
-      buffer.resize(static_cast<size_t>(length));
-      return buffer;
-    }
-    buffer.resize(buffer.size() * 2);
-  }
+  return TextFromCall(
+      [&](wchar_t* buffer, std::size_t capacity) {
+        LVITEMW item{};
+        item.pszText = buffer;
+        item.cchTextMax = static_cast<int>(capacity);
+        return static_cast<std::size_t>(SendMessageW(
+            list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+      },
+      256);
 }
 
 std::int32_t CheckList::Data(int row) const {

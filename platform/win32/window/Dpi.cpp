@@ -1,5 +1,7 @@
 #include "platform/win32/window/Dpi.h"
 
+#include "platform/win32/Handles.h"
+
 namespace win32 {
 
 int SystemDpi() {
@@ -16,9 +18,8 @@ int SystemDpi() {
       if (dpi != 0) return static_cast<int>(dpi);
     }
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  const ScopedGetDC screen(nullptr);
+  const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
   return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 

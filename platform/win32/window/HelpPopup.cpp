@@ -1,6 +1,7 @@
 #include "platform/win32/window/HelpPopup.h"
 
 #include "platform/win32/window/Dpi.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace win32 {
 
@@ -69,11 +70,9 @@ void HelpPopup::Dismiss() {
 
 SIZE HelpPopup::MeasureText(const wchar_t* text, int maxWidth) const {
   RECT bounds{0, 0, maxWidth, 0};
-  HDC dc = GetDC(nullptr);
-  const HGDIOBJ previous = SelectObject(dc, font_);
-  DrawTextW(dc, text, -1, &bounds, kTextFormat | DT_CALCRECT);
-  SelectObject(dc, previous);
-  ReleaseDC(nullptr, dc);
+  const ScopedGetDC screen(nullptr);
+  const ScopedSelectObject font(screen.get(), font_);
+  DrawTextW(screen.get(), text, -1, &bounds, kTextFormat | DT_CALCRECT);
   return SIZE{bounds.right + 2 * margin_, bounds.bottom + 2 * margin_};
 }
 
@@ -115,19 +114,17 @@ LRESULT HelpPopup::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void HelpPopup::OnPaint(HWND window) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
+  const ScopedPaint paint(window);
+  const HDC dc = paint.get();
   RECT bounds;
   GetClientRect(window, &bounds);
   InflateRect(&bounds, -margin_, -margin_);
-  const HGDIOBJ previous = SelectObject(dc, font_);
+  const ScopedSelectObject font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
   wchar_t text[512];
   GetWindowTextW(window, text, static_cast<int>(sizeof(text) / sizeof(text[0])));
   DrawTextW(dc, text, -1, &bounds, kTextFormat);
-  SelectObject(dc, previous);
-  EndPaint(window, &paint);
 }
 
 }  // namespace win32

@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/window/ControlIds.h"
-#include "platform/win32/window/Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/window/Handles.h"
+#include "platform/win32/window/MessageFont.h"
 
 namespace win32 {
 

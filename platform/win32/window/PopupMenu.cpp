@@ -1,8 +1,6 @@
 #include "platform/win32/window/PopupMenu.h"
 
-#include "dialog/Texts.h"
-#include "platform/win32/window/ControlIds.h"
-#include "platform/win32/window/Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace win32 {
 
@@ -14,12 +12,13 @@ UINT CheckFlag(bool checked) {
 
 }  // namespace
 
-int ShowTargetPopup(HWND owner, POINT screen, PopupChecks checks) {
+int ShowTargetPopup(HWND owner, POINT screen, const PopupItems& items) {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return 0;
-  AppendMenuW(menu.get(), MF_STRING | CheckFlag(checks.files), IDM_FILE, texts::kApplyToFiles);
-  AppendMenuW(menu.get(), MF_STRING | CheckFlag(checks.folders), IDM_FOLDER,
-              texts::kApplyToFolders);
+  AppendMenuW(menu.get(), MF_STRING | CheckFlag(items.filesChecked), kFilesItemId,
+              items.filesCaption);
+  AppendMenuW(menu.get(), MF_STRING | CheckFlag(items.foldersChecked), kFoldersItemId,
+              items.foldersCaption);
   // Without the owner in the foreground the menu would not close when the user clicks
   // elsewhere.
   SetForegroundWindow(owner);

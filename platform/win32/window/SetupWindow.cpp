@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
-#include "dialog/HelpTopics.h"
-#include "dialog/Texts.h"
-#include "platform/win32/window/ControlIds.h"
 #include "platform/win32/window/Dpi.h"
 #include "platform/win32/window/Layout.h"
+#include "platform/win32/window/MessageFont.h"
+#include "platform/win32/window/ResourceIds.h"
+#include "platform/win32/window/WindowClasses.h"
 
 namespace win32 {
 
@@ -49,10 +49,11 @@ bool SetupWindow::Create(HINSTANCE instance) {
     return false;
   }
 
-  RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi_), TwipsToPixels(kClientHeightTwips, dpi_)};
+  RECT frame{0, 0, TwipsToPixels(design_.clientWidth, dpi_),
+             TwipsToPixels(design_.clientHeight, dpi_)};
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
   // An overlapped window, even an owned one, takes the system's default position.
-  CreateWindowExW(kWindowExStyle, VANTREL_WINDOW_CLASS, texts::kWindowCaption, kWindowStyle,
+  CreateWindowExW(kWindowExStyle, VANTREL_WINDOW_CLASS, design_.caption, kWindowStyle,
                   CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                   owner_.get(), nullptr, instance, this);
   if (window_ == nullptr) return false;
@@ -61,32 +62,32 @@ bool SetupWindow::Create(HINSTANCE instance) {
 }
 
 bool SetupWindow::CreateOwner(HINSTANCE instance) {
-  owner_.reset(CreateWindowExW(0, L"Static", texts::kMessageTitle, WS_POPUP, 0, 0, 0, 0, nullptr,
+  owner_.reset(CreateWindowExW(0, L"Static", design_.messageTitle, WS_POPUP, 0, 0, 0, 0, nullptr,
                                nullptr, instance, nullptr));
   return owner_ != nullptr;
 }
 
 bool SetupWindow::CreateControls(HINSTANCE instance) {
-  const ControlSpec* controls = Controls();
-  for (int i = 0; i < ControlCount(); ++i) {
-    const ControlSpec& spec = controls[i];
-    const RECT bounds = TwipRectToPixels(ClientBounds(spec), dpi_);
+  for (const platform::ControlDesign& spec : design_) {
+    const ControlClass kind = ClassOf(spec.kind);
+    const RECT bounds = TwipRectToPixels(design_.ClientBounds(spec), dpi_);
     HWND control = CreateWindowExW(
-        spec.exStyle, spec.windowClass, spec.caption, kControlStyle | spec.style, bounds.left,
+        kind.exStyle, kind.windowClass, spec.caption, kControlStyle | kind.style, bounds.left,
         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     if (control == nullptr) return false;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     SetWindowContextHelpId(control, static_cast<DWORD>(spec.helpTopic));
+    if (spec.kind == platform::ControlKind::SelfSizingLabel) SizeLabelToText(control);
   }
-  list_.Attach(Control(IDC_LIST));
+  list_.Attach(Control(platform::ControlKind::EntryList));
   // The Details button overlaps the hint frame and the lower right of the hint: the frame
   // goes to the bottom of the Z order with the hint just above it, so neither paints over
   // the button. Neither takes the focus, so the tab order stays as created.
-  for (int id : {IDC_HINT, IDC_FRAME}) {
-    SetWindowPos(Control(id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (platform::ControlKind kind :
+       {platform::ControlKind::WrappingLabel, platform::ControlKind::Frame}) {
+    SetWindowPos(Control(kind), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  SizeLabelToText(Control(IDC_INSTRUCTION));
   return true;
 }
 
@@ -94,12 +95,12 @@ void SetupWindow::SizeLabelToText(HWND label) {
   wchar_t caption[128];
   const int length =
       GetWindowTextW(label, caption, static_cast<int>(sizeof(caption) / sizeof(caption[0])));
-  HDC dc = GetDC(label);
-  const HGDIOBJ previous = SelectObject(dc, Font());
   SIZE extent{};
-  GetTextExtentPoint32W(dc, caption, length, &extent);
-  SelectObject(dc, previous);
-  ReleaseDC(label, dc);
+  {
+    const ScopedGetDC dc(label);
+    const ScopedSelectObject font(dc.get(), Font());
+    GetTextExtentPoint32W(dc.get(), caption, length, &extent);
+  }
   SetWindowPos(label, nullptr, 0, 0, extent.cx, extent.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -111,6 +112,11 @@ void SetupWindow::RemoveSizingCommands() {
   }
 }
 
+HWND SetupWindow::Control(platform::ControlKind kind) const {
+  const platform::ControlDesign* spec = design_.First(kind);
+  return spec != nullptr ? Control(spec->id) : nullptr;
+}
+
 HFONT SetupWindow::Font() const {
   return font_ ? font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
@@ -118,7 +124,7 @@ HFONT SetupWindow::Font() const {
 void SetupWindow::Show() {
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
-  SetFocus(Control(IDC_LIST));
+  SetFocus(Control(platform::ControlKind::EntryList));
 }
 
 int SetupWindow::RunMessageLoop() {
@@ -177,30 +183,32 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void SetupWindow::OnButton(int id) {
-  if (events_ == nullptr) return;
-  switch (id) {
-    case IDC_INSTALL:
+  const platform::ControlDesign* spec = design_.Find(id);
+  if (events_ == nullptr || spec == nullptr || !spec->button) return;
+  switch (*spec->button) {
+    case platform::Button::Install:
       events_->comInstall_Click(0);
       break;
-    case IDC_UNINSTALL:
+    case platform::Button::Uninstall:
       events_->comInstall_Click(1);
       break;
-    case IDC_EXIT:
+    case platform::Button::Exit:
       events_->comExit_Click();
       break;
-    case IDC_ALLSELECT:
+    case platform::Button::AllSelect:
       events_->comAllSelect_Click();
       break;
-    case IDC_DETAILS:
+    case platform::Button::Details:
       events_->comOP_Click();
-      break;
-    default:
       break;
   }
 }
 
 void SetupWindow::OnNotify(const NMHDR& notice) {
-  if (notice.idFrom != IDC_LIST || notice.code != LVN_ITEMCHANGED || events_ == nullptr) return;
+  if (notice.hwndFrom != Control(platform::ControlKind::EntryList) ||
+      notice.code != LVN_ITEMCHANGED || events_ == nullptr) {
+    return;
+  }
   // Ticks and the current row change by the user's hand and by the dialog's own code; both
   // refresh the hint and the Install button.
   if (CheckList::IsTickOrSelectionChange(reinterpret_cast<const NMLISTVIEW&>(notice))) {
@@ -219,7 +227,7 @@ void SetupWindow::OnHelp(const HELPINFO& request) {
     control = ChildWindowFromPointEx(window_, point, CWP_SKIPINVISIBLE);
     if (control == nullptr || control == window_) return;
   }
-  const wchar_t* text = help::TopicText(static_cast<int>(GetWindowContextHelpId(control)));
+  const wchar_t* text = design_.TopicText(static_cast<int>(GetWindowContextHelpId(control)));
   if (text == nullptr) return;
   RECT anchor;
   GetWindowRect(control, &anchor);
@@ -237,7 +245,7 @@ void SetupWindow::OnActivate(WPARAM state) {
   if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);
   } else {
-    SetFocus(Control(IDC_LIST));
+    SetFocus(Control(platform::ControlKind::EntryList));
   }
 }
 
@@ -258,7 +266,7 @@ void SetupWindow::OnDestroy() {
 }
 
 void SetupWindow::SetButtonEnabled(platform::Button button, bool enabled) {
-  HWND control = Control(ButtonId(button));
+  HWND control = ButtonControl(button);
   if (!enabled && GetFocus() == control) {
     // A disabled control keeps no focus: move on along the tab order first.
     SetFocus(GetNextDlgTabItem(window_, control, FALSE));
@@ -267,33 +275,34 @@ void SetupWindow::SetButtonEnabled(platform::Button button, bool enabled) {
 }
 
 bool SetupWindow::ButtonEnabled(platform::Button button) const {
-  return IsWindowEnabled(Control(ButtonId(button))) != FALSE;
+  return IsWindowEnabled(ButtonControl(button)) != FALSE;
 }
 
 platform::TwipRect SetupWindow::ButtonBounds(platform::Button button) const {
-  const ControlSpec* spec = FindControl(ButtonId(button));
-  return spec != nullptr ? ClientBounds(*spec) : platform::TwipRect{0, 0, 0, 0};
+  const platform::ControlDesign* spec = design_.Find(button);
+  return spec != nullptr ? design_.ClientBounds(*spec) : platform::TwipRect{0, 0, 0, 0};
 }
 
 void SetupWindow::SetHintCaption(const std::wstring& caption) {
-  SetWindowTextW(Control(IDC_HINT), caption.c_str());
+  SetWindowTextW(Control(platform::ControlKind::WrappingLabel), caption.c_str());
 }
 
 bool SetupWindow::MenuChecked(platform::MenuItem item) const {
-  return item == platform::MenuItem::File ? menuChecks_.files : menuChecks_.folders;
+  return item == platform::MenuItem::File ? filesChecked_ : foldersChecked_;
 }
 
 void SetupWindow::SetMenuChecked(platform::MenuItem item, bool checked) {
-  (item == platform::MenuItem::File ? menuChecks_.files : menuChecks_.folders) = checked;
+  (item == platform::MenuItem::File ? filesChecked_ : foldersChecked_) = checked;
 }
 
 std::optional<platform::MenuItem> SetupWindow::ShowPopup(int x, int y) {
   POINT corner{TwipsToPixels(x, dpi_), TwipsToPixels(y, dpi_)};
   ClientToScreen(window_, &corner);
-  switch (ShowTargetPopup(window_, corner, menuChecks_)) {
-    case IDM_FILE:
+  const PopupItems items{design_.filesItem, design_.foldersItem, filesChecked_, foldersChecked_};
+  switch (ShowTargetPopup(window_, corner, items)) {
+    case kFilesItemId:
       return platform::MenuItem::File;
-    case IDM_FOLDER:
+    case kFoldersItemId:
       return platform::MenuItem::Folder;
     default:
       return std::nullopt;
@@ -301,7 +310,7 @@ std::optional<platform::MenuItem> SetupWindow::ShowPopup(int x, int y) {
 }
 
 void SetupWindow::ShowMessage(const std::wstring& text, platform::MessageIcon icon) {
-  MessageBoxW(window_ != nullptr ? window_ : owner_.get(), text.c_str(), texts::kMessageTitle,
+  MessageBoxW(window_ != nullptr ? window_ : owner_.get(), text.c_str(), design_.messageTitle,
               MB_OK | static_cast<UINT>(icon));
 }
 

@@ -1,12 +1,14 @@
 // The setup dialog's real window: a fixed dialog frame with the entry list, the buttons, the
-// hint frame and the Details popup, reporting what the user does to the dialog's events.
+// hint frame and the Details popup, built from the dialog's design and reporting what the user
+// does to the dialog's events.
 #pragma once
 
 #include <windows.h>
 
+#include "platform/DialogDesign.h"
 #include "platform/DialogWindow.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/window/CheckList.h"
-#include "platform/win32/window/Handles.h"
 #include "platform/win32/window/HelpPopup.h"
 #include "platform/win32/window/PopupMenu.h"
 
@@ -14,7 +16,8 @@ namespace win32 {
 
 class SetupWindow : public platform::DialogWindow {
  public:
-  SetupWindow() = default;
+  // The design must outlive the window.
+  explicit SetupWindow(const platform::DialogDesign& design) : design_(design) {}
   SetupWindow(const SetupWindow&) = delete;
   SetupWindow& operator=(const SetupWindow&) = delete;
   ~SetupWindow() override;
@@ -70,9 +73,16 @@ class SetupWindow : public platform::DialogWindow {
   void SizeLabelToText(HWND label);
   void RemoveSizingCommands();
   HWND Control(int id) const { return GetDlgItem(window_, id); }
+  HWND ButtonControl(platform::Button button) const {
+    const platform::ControlDesign* spec = design_.Find(button);
+    return spec != nullptr ? Control(spec->id) : nullptr;
+  }
+  // The first control of that kind in the design.
+  HWND Control(platform::ControlKind kind) const;
   HFONT Font() const;
 
-  // Declared first so that it outlives every control it is set on.
+  const platform::DialogDesign& design_;
+  // Declared before the windows so that it outlives every control it is set on.
   UniqueFont font_;
   // Hidden, never shown: owning the dialog keeps it off the task bar.
   UniqueWindow owner_;
@@ -82,7 +92,8 @@ class SetupWindow : public platform::DialogWindow {
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   CheckList list_;
   HelpPopup help_;
-  PopupChecks menuChecks_;
+  bool filesChecked_ = false;
+  bool foldersChecked_ = false;
   platform::DialogEvents* events_ = nullptr;
 };
 

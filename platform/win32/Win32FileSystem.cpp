@@ -6,12 +6,6 @@
 
 namespace win32 {
 
-std::uint32_t Win32Profile::ReadProfileString(const char* section, const char* key,
-                                              const char* defaultValue, char* buffer,
-                                              std::uint32_t capacity, const char* file) {
-  return ::GetPrivateProfileStringA(section, key, defaultValue, buffer, capacity, file);
-}
-
 bool Win32FileSystem::PathExists(const char* path) {
   // Windows' 8-bit file functions take at most MAX_PATH characters with the terminating NUL;
   // Wine's take one more. Neither can start a program from a longer path, so such a path
