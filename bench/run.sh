@@ -62,10 +62,9 @@ for preset in win32 win64; do
 done
 
 # One Wine session for every timing: its own prefix and display, the server kept up.
-export WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64 WINEPREFIX=$bench_dir/prefix
-export WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-wineserver=/usr/lib/wine/wineserver64
-[ -x "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
+# shellcheck source=tests/wine/wine-env.sh
+VANTREL_WINE_STATE=$bench_dir . tests/wine/wine-env.sh x86_64
+wineserver=$vantrel_wineserver
 xvfb_pid=''
 finish() {
   "$wineserver" -k > /dev/null 2>&1 || true

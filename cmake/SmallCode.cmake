@@ -24,6 +24,14 @@ function(vantrel_small_program target)
   if(MINGW)
     target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/runtime/SmallRuntime.cpp)
     target_link_options(${target} PRIVATE -municode -Wl,--gc-sections
-      $<$<NOT:$<CONFIG:Debug>>:-s>)
+      $<$<NOT:$<CONFIG:Debug>>:-s> -Wl,-Map=$<TARGET_FILE:${target}>.map)
+    # The link map tells which members of the C++ library were linked in, and for which
+    # symbol: the check fails the build, naming the internal, when a toolchain change makes
+    # one of the replacements miss and the library's exception machinery comes back.
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -DMAP=$<TARGET_FILE:${target}>.map
+        -DPROGRAM=$<TARGET_FILE_NAME:${target}>
+        -P ${PROJECT_SOURCE_DIR}/cmake/CheckSmallRuntime.cmake
+      VERBATIM)
   endif()
 endfunction()

@@ -1,13 +1,4 @@
-# Cross-compiles for 32-bit Windows with MinGW-w64 (posix thread model, which GoogleTest needs).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 32-bit Windows with MinGW-w64; the tests run under 32-bit Wine and are
+# skipped where this machine cannot start it.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests run through a wrapper that skips them where this machine cannot run 32-bit Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/wine-run.sh;i686)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

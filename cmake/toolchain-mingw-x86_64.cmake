@@ -1,13 +1,3 @@
-# Cross-compiles for 64-bit Windows with MinGW-w64 (posix thread model, which GoogleTest needs).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 64-bit Windows with MinGW-w64; the tests run under 64-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests run through a wrapper using the 64-bit Wine loader.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/wine-run.sh;x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

@@ -74,20 +74,21 @@ constexpr platform::ControlDesign kControls[] = {
      Button::AllSelect},
 };
 
+constexpr platform::DialogDesign kDesign{texts::kWindowCaption,
+                                         texts::kMessageTitle,
+                                         4080,
+                                         3150,
+                                         kControls,
+                                         sizeof(kControls) / sizeof(kControls[0]),
+                                         texts::kApplyToFiles,
+                                         texts::kApplyToFolders,
+                                         help::kTopics,
+                                         sizeof(help::kTopics) / sizeof(help::kTopics[0])};
+
 }  // namespace
 
 const platform::DialogDesign& SetupDialog() {
-  static const platform::DialogDesign design{texts::kWindowCaption,
-                                             texts::kMessageTitle,
-                                             4080,
-                                             3150,
-                                             kControls,
-                                             sizeof(kControls) / sizeof(kControls[0]),
-                                             texts::kApplyToFiles,
-                                             texts::kApplyToFolders,
-                                             help::Topics(),
-                                             help::TopicCount()};
-  return design;
+  return kDesign;
 }
 
 }  // namespace design

@@ -41,10 +41,9 @@ vantrel_ensure_locale
 cmake --build "$tree" -j "$jobs" --target stage
 echo "Staged: $stage"
 
-export WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64 WINEPREFIX=$run_dir/prefix
-export WINEDEBUG=${WINEDEBUG:--all} LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-wineserver=/usr/lib/wine/wineserver64
-[ -x "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
+# shellcheck source=tests/wine/wine-env.sh
+VANTREL_WINE_STATE=$run_dir . tests/wine/wine-env.sh x86_64
+wineserver=$vantrel_wineserver
 
 xvfb_pid=''
 finish() {

@@ -14,58 +14,39 @@ namespace win32 {
 
 namespace detail {
 
-template <typename Handle, auto Release>
+// Calls the Win32 function that releases a handle of one kind.
+template <auto Release>
 struct Releaser {
-  void operator()(Handle handle) const { Release(handle); }
+  template <typename Handle>
+  void operator()(Handle handle) const {
+    Release(handle);
+  }
 };
 
 template <typename Handle, auto Release>
-using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<Handle, Release>>;
-
-inline void CloseKernelHandle(HANDLE handle) {
-  CloseHandle(handle);
-}
-inline void CloseKey(HKEY key) {
-  RegCloseKey(key);
-}
-inline void DestroyWindowHandle(HWND window) {
-  DestroyWindow(window);
-}
-inline void DeleteGdiObject(HGDIOBJ object) {
-  DeleteObject(object);
-}
-inline void DestroyMenuHandle(HMENU menu) {
-  DestroyMenu(menu);
-}
-inline void CloseFind(HANDLE search) {
-  FindClose(search);
-}
-inline void FreeGlobal(HGLOBAL block) {
-  GlobalFree(block);
-}
-inline void FreeLocal(HLOCAL block) {
-  LocalFree(block);
-}
+using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<Release>>;
 
 }  // namespace detail
 
 // Kernel objects: processes, threads, files, mutexes, events. Functions that report failure
 // as INVALID_HANDLE_VALUE (CreateFile) go through FromInvalid, so that an empty wrapper always
 // means "no handle".
-using UniqueHandle = detail::Owned<HANDLE, detail::CloseKernelHandle>;
-using UniqueKey = detail::Owned<HKEY, detail::CloseKey>;
-using UniqueWindow = detail::Owned<HWND, detail::DestroyWindowHandle>;
-using UniqueGdiObject = detail::Owned<HGDIOBJ, detail::DeleteGdiObject>;
-using UniqueFont = detail::Owned<HFONT, detail::DeleteGdiObject>;
-using UniqueBitmap = detail::Owned<HBITMAP, detail::DeleteGdiObject>;
-using UniqueBrush = detail::Owned<HBRUSH, detail::DeleteGdiObject>;
-using UniqueMenu = detail::Owned<HMENU, detail::DestroyMenuHandle>;
+using UniqueHandle = detail::Owned<HANDLE, &CloseHandle>;
+using UniqueKey = detail::Owned<HKEY, &RegCloseKey>;
+using UniqueWindow = detail::Owned<HWND, &DestroyWindow>;
+using UniqueGdiObject = detail::Owned<HGDIOBJ, &DeleteObject>;
+using UniqueFont = detail::Owned<HFONT, &DeleteObject>;
+using UniqueBitmap = detail::Owned<HBITMAP, &DeleteObject>;
+using UniqueBrush = detail::Owned<HBRUSH, &DeleteObject>;
+using UniqueMenu = detail::Owned<HMENU, &DestroyMenu>;
+// A memory DC from CreateCompatibleDC (not one taken with GetDC: see ScopedGetDC).
+using UniqueMemoryDC = detail::Owned<HDC, &DeleteDC>;
 // FindFirstFile searches; build with FromInvalid.
-using UniqueFind = detail::Owned<HANDLE, detail::CloseFind>;
+using UniqueFind = detail::Owned<HANDLE, &FindClose>;
 // Memory from GlobalAlloc; release() hands it to whoever takes it over (the clipboard).
-using UniqueGlobal = detail::Owned<HGLOBAL, detail::FreeGlobal>;
+using UniqueGlobal = detail::Owned<HGLOBAL, &GlobalFree>;
 // Memory the system allocated for the caller with LocalAlloc (security descriptors, messages).
-using UniqueLocal = detail::Owned<HLOCAL, detail::FreeLocal>;
+using UniqueLocal = detail::Owned<HLOCAL, &LocalFree>;
 
 // nullptr for INVALID_HANDLE_VALUE, the handle otherwise.
 inline HANDLE FromInvalid(HANDLE handle) {

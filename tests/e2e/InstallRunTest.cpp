@@ -165,7 +165,9 @@ TEST_F(InstallRunTest, ClosingTheDetailsPopupWithoutChoosingKeepsTheTargets) {
   ASSERT_TRUE(Click(IDC_DETAILS));
   HWND menu = WaitForPopupMenu(process_->id(), kWindowTimeoutMs);
   ASSERT_NE(menu, nullptr) << "Details opened no popup menu";
-  ASSERT_TRUE(DismissMenu(menu));
+  // A menu already gone when Esc is posted (seen once under Wine on a loaded machine) has
+  // closed without a choice too: what counts is what the row keeps.
+  ASSERT_TRUE(DismissMenu(menu) || !IsWindow(menu));
   ASSERT_TRUE(PollUntil(kSettleMs, [&] { return !IsWindow(menu) || !IsWindowVisible(menu); }));
   EXPECT_EQ(List().RowData(1), 2);
   EXPECT_TRUE(List().RowChecked(1));

@@ -5,6 +5,7 @@
 
 #include "Polling.h"
 #include "WindowLookup.h"
+#include "platform/win32/Handles.h"
 
 namespace e2e {
 
@@ -40,41 +41,37 @@ Pixels ReadPixels(HDC dc, HBITMAP bitmap, int width, int height) {
   return pixels;
 }
 
+// Draws into an off-screen bitmap compatible with the screen and reads its pixels back.
+template <typename Draw>
+Pixels DrawOffscreen(int width, int height, Draw draw) {
+  const win32::ScopedGetDC screen(nullptr);
+  const win32::UniqueMemoryDC memory(CreateCompatibleDC(screen.get()));
+  const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  {
+    const win32::ScopedSelectObject selected(memory.get(), bitmap.get());
+    draw(memory.get(), screen.get());
+  }
+  return ReadPixels(memory.get(), bitmap.get(), width, height);
+}
+
 // Copies a rectangle of the screen.
 Pixels CaptureScreen(const RECT& area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  SelectObject(memory, previous);
-  Pixels pixels = ReadPixels(memory, bitmap, width, height);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+  return DrawOffscreen(width, height, [&](HDC memory, HDC screen) {
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  });
 }
 
 // The system icon drawn at the given size over a plain background.
 Pixels RenderIcon(LPCWSTR iconName, int width, int height, DWORD background) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  HBRUSH brush =
-      CreateSolidBrush(RGB(GetRValue(background), GetGValue(background), GetBValue(background)));
-  RECT all{0, 0, width, height};
-  FillRect(memory, &all, brush);
-  DeleteObject(brush);
-  DrawIconEx(memory, 0, 0, LoadIconW(nullptr, iconName), width, height, 0, nullptr, DI_NORMAL);
-  SelectObject(memory, previous);
-  Pixels pixels = ReadPixels(memory, bitmap, width, height);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+  return DrawOffscreen(width, height, [&](HDC memory, HDC) {
+    const win32::UniqueBrush brush(
+        CreateSolidBrush(RGB(GetRValue(background), GetGValue(background), GetBValue(background))));
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, brush.get());
+    DrawIconEx(memory, 0, 0, LoadIconW(nullptr, iconName), width, height, 0, nullptr, DI_NORMAL);
+  });
 }
 
 long long Distance(const Pixels& a, const Pixels& b) {

@@ -9,8 +9,8 @@ using platform::MessageIcon;
 using testing_support::Harness;
 using Lines = std::vector<std::string>;
 
-const char kProgram[] = "\"C:\\Program Files\\Vantrel\\Vantrel.Dll\"";
-const char* const kTitles[] = {"パスをコピー", "場所をコピー", "DOSパス", "DOS場所", "詳細情報"};
+using testing_support::kTitles;
+const char* const kProgram = testing_support::kQuotedProgram;
 
 std::string Verb(const std::string& root, int entry) {
   return root + "\\shell\\Vantrel" + std::to_string(entry);

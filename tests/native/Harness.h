@@ -6,24 +6,32 @@
 #include "dialog/Design.h"
 #include "dialog/Fmain.h"
 #include "platform/fake/FakeDialogWindow.h"
-#include "platform/fake/FakePlatform.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeSystem.h"
 
 namespace testing_support {
 
 inline constexpr char kAppDir[] = "C:\\Program Files\\Vantrel";
 
+// The titles of entries 1 to 5 in the settings file that WithCompanionFiles lays out.
+inline constexpr const char* kTitles[] = {"パスをコピー", "場所をコピー", "DOSパス", "DOS場所",
+                                          "詳細情報"};
+// The companion as the commands name it, quoted.
+inline constexpr char kQuotedProgram[] = "\"C:\\Program Files\\Vantrel\\Vantrel.Dll\"";
+
 // Install.ini with one title per entry.
 inline std::string FiveTitles() {
-  return "[Menu1]\r\nTitle=パスをコピー\r\n[Menu2]\r\nTitle=場所をコピー\r\n"
-         "[Menu3]\r\nTitle=DOSパス\r\n[Menu4]\r\nTitle=DOS場所\r\n[Menu5]\r\nTitle=詳細情報\r\n";
+  std::string ini;
+  for (int entry = 1; entry <= 5; ++entry) {
+    ini += "[Menu" + std::to_string(entry) + "]\r\nTitle=" + kTitles[entry - 1] + "\r\n";
+  }
+  return ini;
 }
 
-struct Harness {
+struct Harness : fake::FakeSystem {
   explicit Harness(fake::FakeRegistry::DeleteBehaviour behaviour =
                        fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys,
                    std::wstring appDirectory = L"C:\\Program Files\\Vantrel")
-      : registry(behaviour), app(std::move(appDirectory), L"Install") {
+      : FakeSystem(behaviour, std::move(appDirectory)) {
     window.Attach(&form);
   }
 
@@ -42,12 +50,6 @@ struct Harness {
     registry.SetString(key + "\\command", "", "C:\\Old\\Vantrel.Dll " + std::to_string(entry));
   }
 
-  fake::FakeRegistry registry;
-  fake::FakeProfile profile;
-  fake::FakeFileSystem files;
-  fake::FakeCodePage codepage;
-  fake::FakeApplication app;
-  platform::System sys{registry, profile, files, codepage, app};
   fake::FakeDialogWindow window{design::SetupDialog()};
   Fmain form{window, sys};
 };

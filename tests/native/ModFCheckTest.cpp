@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "platform/fake/FakePlatform.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeSystem.h"
 #include "support/ModFCheck.h"
 
 namespace {
 
 TEST(FileExists, IsTrueForExistingFilesAndDirectoriesGivenInTheCodePage) {
-  fake::FakeRegistry registry;
-  fake::FakeProfile profile;
-  fake::FakeFileSystem files;
-  fake::FakeCodePage codepage;
-  fake::FakeApplication app{L"C:\\App", L"Install"};
-  platform::System sys{registry, profile, files, codepage, app};
+  fake::FakeSystem platform;
+  platform::System& sys = platform.sys;
+  fake::FakeFileSystem& files = platform.files;
   files.AddFile("C:\\App\\Vantrel.Dll");
   files.AddDirectory("C:\\App\\フォルダ");
 

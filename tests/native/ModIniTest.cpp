@@ -1,20 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "platform/fake/FakePlatform.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeSystem.h"
 #include "support/Mod_ini.h"
 
 namespace {
 
-struct IniFixture {
+struct IniFixture : fake::FakeSystem {
   explicit IniFixture(std::wstring dir = L"C:\\App", std::wstring base = L"Install")
-      : app(std::move(dir), std::move(base)) {}
-  fake::FakeRegistry registry;
-  fake::FakeProfile profile;
-  fake::FakeFileSystem files;
-  fake::FakeCodePage codepage;
-  fake::FakeApplication app;
-  platform::System sys{registry, profile, files, codepage, app};
+      : FakeSystem(fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys, std::move(dir),
+                   std::move(base)) {}
 
   std::wstring Title(const std::string& ini, const wchar_t* section = L"Menu1") {
     profile.SetFile("C:\\App\\Install.ini", ini);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/fake/FakePlatform.h"
-#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeSystem.h"
 #include "support/ModReg.h"
 
 namespace {
@@ -9,15 +8,8 @@ namespace {
 using fake::FakeRegistry;
 using Lines = std::vector<std::string>;
 
-class ModRegTest : public ::testing::Test {
+class ModRegTest : public ::testing::Test, protected fake::FakeSystem {
  protected:
-  FakeRegistry registry;
-  fake::FakeProfile profile;
-  fake::FakeFileSystem files;
-  fake::FakeCodePage codepage;
-  fake::FakeApplication app{L"C:\\App", L"Install"};
-  platform::System sys{registry, profile, files, codepage, app};
-
   void TearDown() override {
     EXPECT_EQ(registry.OpenHandles(), 0) << "a key was left open";
     EXPECT_EQ(registry.faults(), Lines{});

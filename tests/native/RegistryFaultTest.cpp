@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "tests/native/Harness.h"
 
@@ -11,15 +12,23 @@ using fake::FakeRegistry;
 using platform::MessageIcon;
 using testing_support::Harness;
 
-struct Run {
+struct FaultRun {
   std::int16_t mode;
   bool seeded;  // every verb registered beforehand
+  FakeRegistry::DeleteBehaviour behaviour;
 };
+
+// "InstallOverSeeded_DeleteRefusesSubKeys" and the like: the test's name, the same in every
+// build.
+void PrintTo(const FaultRun& run, std::ostream* out) {
+  *out << (run.mode == 0 ? "Install" : "Uninstall") << (run.seeded ? "OverSeeded" : "OverClean")
+       << (run.behaviour == FakeRegistry::DeleteBehaviour::RefusesSubKeys ? "_DeleteRefusesSubKeys"
+                                                                          : "_DeleteTakesSubKeys");
+}
 
 // True when the registry holds exactly the verbs asked for, each with this run's title and
 // command (a verb left from the seeded installation does not count).
 bool EndsAsAsked(const FakeRegistry& registry, std::int16_t mode) {
-  const char* const titles[] = {"パスをコピー", "場所をコピー", "DOSパス", "DOS場所", "詳細情報"};
   for (const std::string root : {"*", "Folder"}) {
     for (int entry = 1; entry <= 5; ++entry) {
       const std::string verb = root + "\\shell\\Vantrel" + std::to_string(entry);
@@ -28,8 +37,8 @@ bool EndsAsAsked(const FakeRegistry& registry, std::int16_t mode) {
         continue;
       }
       const std::string command =
-          "\"C:\\Program Files\\Vantrel\\Vantrel.Dll\" " + std::to_string(entry) + " \"%1\"";
-      if (registry.StringValue(verb, "") != titles[entry - 1] ||
+          testing_support::kQuotedProgram + (" " + std::to_string(entry)) + " \"%1\"";
+      if (registry.StringValue(verb, "") != testing_support::kTitles[entry - 1] ||
           registry.StringValue(verb + "\\command", "") != command)
         return false;
     }
@@ -37,8 +46,8 @@ bool EndsAsAsked(const FakeRegistry& registry, std::int16_t mode) {
   return true;
 }
 
-int CallsOfACleanRun(const Run& run, FakeRegistry::DeleteBehaviour behaviour) {
-  Harness h(behaviour);
+int CallsOfACleanRun(const FaultRun& run) {
+  Harness h(run.behaviour);
   h.WithCompanionFiles();
   for (int entry = 1; run.seeded && entry <= 5; ++entry) {
     h.Register("*", entry);
@@ -51,16 +60,15 @@ int CallsOfACleanRun(const Run& run, FakeRegistry::DeleteBehaviour behaviour) {
   return h.registry.callCount() - before;
 }
 
-class FailEachCall
-    : public ::testing::TestWithParam<std::tuple<Run, FakeRegistry::DeleteBehaviour>> {};
+class FailEachCall : public ::testing::TestWithParam<FaultRun> {};
 
 TEST_P(FailEachCall, NeverClaimsWhatItDidNotDo) {
-  const auto [run, behaviour] = GetParam();
-  const int calls = CallsOfACleanRun(run, behaviour);
+  const FaultRun run = GetParam();
+  const int calls = CallsOfACleanRun(run);
   ASSERT_GT(calls, 20);
   for (int k = 1; k <= calls; ++k) {
     SCOPED_TRACE("failing call " + std::to_string(k) + " of " + std::to_string(calls));
-    Harness h(behaviour);
+    Harness h(run.behaviour);
     h.WithCompanionFiles();
     for (int entry = 1; run.seeded && entry <= 5; ++entry) {
       h.Register("*", entry);
@@ -102,10 +110,15 @@ TEST_P(FailEachCall, NeverClaimsWhatItDidNotDo) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InstallAndUninstall, FailEachCall,
-    ::testing::Combine(::testing::Values(Run{0, false}, Run{0, true}, Run{1, true}),
-                       ::testing::Values(FakeRegistry::DeleteBehaviour::RefusesSubKeys,
-                                         FakeRegistry::DeleteBehaviour::TakesSubKeys)));
+constexpr auto kRefuses = FakeRegistry::DeleteBehaviour::RefusesSubKeys;
+constexpr auto kTakes = FakeRegistry::DeleteBehaviour::TakesSubKeys;
+
+INSTANTIATE_TEST_SUITE_P(InstallAndUninstall, FailEachCall,
+                         ::testing::Values(FaultRun{0, false, kRefuses}, FaultRun{0, false, kTakes},
+                                           FaultRun{0, true, kRefuses}, FaultRun{0, true, kTakes},
+                                           FaultRun{1, true, kRefuses}, FaultRun{1, true, kTakes}),
+                         [](const ::testing::TestParamInfo<FaultRun>& info) {
+                           return ::testing::PrintToString(info.param);
+                         });
 
 }  // namespace

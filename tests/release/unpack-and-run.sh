@@ -26,9 +26,4 @@ LC_ALL=C.UTF-8 unzip -q "$zip" -d "$target" || {
 echo "Unpacked $(basename "$zip") into $windows_name:"
 (cd "$target" && ls -1)
 
-if [ "$VANTREL_ARCH" = x86_64 ]; then
-  echo "Note: only this x86_64 build's zip is run here; the win32 zip (same sources, same" \
-    "packaging script) is checked for its contents by check-zip.sh when it is built, not run:" \
-    "32-bit Wine cannot start on this machine."
-fi
 VANTREL_RELEASE_DIR=$windows_name exec "$WINELOADER" "$driver" "$@"

@@ -7,11 +7,11 @@ action=$1 arch=$2
 export VANTREL_WINE_STATE=$3
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$arch" || exit $?
-wineserver_bin=/usr/lib/wine/wineserver
-[ "$arch" = x86_64 ] && [ -x /usr/lib/wine/wineserver64 ] && wineserver_bin=/usr/lib/wine/wineserver64
+# shellcheck source=scripts/xvfb.sh
+. "$here/../../scripts/xvfb.sh"
 
 stop() {
-  [ -d "$WINEPREFIX" ] && "$wineserver_bin" -k >/dev/null 2>&1
+  [ -d "$WINEPREFIX" ] && "$vantrel_wineserver" -k >/dev/null 2>&1
   if [ -f "$VANTREL_WINE_STATE/xvfb.pid" ]; then
     kill "$(cat "$VANTREL_WINE_STATE/xvfb.pid")" 2>/dev/null
     rm -f "$VANTREL_WINE_STATE/xvfb.pid" "$VANTREL_WINE_STATE/display"
@@ -24,19 +24,12 @@ case "$action" in
     stop
     rm -rf "$VANTREL_WINE_STATE"
     mkdir -p "$VANTREL_WINE_STATE"
-    if [ -z "${DISPLAY:-}" ]; then
-      for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
-        echo $! > "$VANTREL_WINE_STATE/xvfb.pid"
-        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-        echo ":$n" > "$VANTREL_WINE_STATE/display"
-        export DISPLAY=":$n"
-        break
-      done
+    if [ -z "${DISPLAY:-}" ] && vantrel_start_xvfb; then
+      echo "$xvfb_pid" > "$VANTREL_WINE_STATE/xvfb.pid"
+      echo "$DISPLAY" > "$VANTREL_WINE_STATE/display"
     fi
     "$WINELOADER" wineboot -i >/dev/null 2>&1 < /dev/null
-    "$wineserver_bin" -w
+    "$vantrel_wineserver" -w
     echo "Wine session ready: prefix $WINEPREFIX, display ${DISPLAY:-none}"
     ;;
   stop) stop ;;

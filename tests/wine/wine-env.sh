@@ -1,12 +1,16 @@
 # Sourced: sets up the environment for running the build's Windows programs under Wine.
 # Usage: . wine-env.sh ARCH   (x86_64 or i686). Returns 77 where that Wine cannot run here.
-# VANTREL_WINE_STATE names the directory that session.sh keeps its prefix and display in.
+# VANTREL_WINE_STATE names the directory that keeps the prefix (and, for a test session, the
+# display). Sets WINELOADER, WINEARCH, WINEPREFIX, the Japanese locale and vantrel_wineserver.
 vantrel_arch=$1
 case "$vantrel_arch" in
   x86_64)
-    export WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64 ;;
+    export WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64
+    vantrel_wineserver=/usr/lib/wine/wineserver64
+    [ -x "$vantrel_wineserver" ] || vantrel_wineserver=/usr/lib/wine/wineserver ;;
   i686)
     export WINELOADER=/usr/lib/wine/wine WINEARCH=win32
+    vantrel_wineserver=/usr/lib/wine/wineserver
     if ! "$WINELOADER" --version >/dev/null 2>&1; then
       echo "SKIPPED: 32-bit Wine cannot start on this machine ($WINELOADER); i686 Wine tests skipped"
       return 77
