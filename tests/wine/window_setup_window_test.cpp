@@ -183,6 +183,50 @@ TEST_F(SetupWindowTest, RowsKeepTextDataAndTicks) {
   EXPECT_EQ(window.RowCount(), 0);
 }
 
+// The text of a tool of any tooltip control of this thread (current: the one showing), or
+// nothing.
+std::wstring ToolText(UINT message, HWND list, int row) {
+  for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
+       tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+    wchar_t text[256] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = list;
+    tool.uId = static_cast<UINT_PTR>(row);
+    tool.lpszText = text;
+    const bool showing = message != TTM_GETCURRENTTOOLW || IsWindowVisible(tip);
+    if (showing && SendMessageW(tip, message, 0, reinterpret_cast<LPARAM>(&tool)) != 0) return text;
+  }
+  return L"";
+}
+
+// The sample settings file's widest title, "DOS形式のパス名をコピー" (138 pixels of text at 96
+// DPI in a 142-pixel label, whose margins leave less), shows cut with an ellipsis; where the
+// pointer rests on it, the list unfolds it whole in a label tip. Titles shown whole have none.
+TEST_F(SetupWindowTest, ACutTitleUnfoldsInALabelTipWhereThePointerRests) {
+  const std::wstring title = L"DOS形式のパス名をコピー";
+  HWND list = Control(IDC_LIST);
+  AddFiveRows();
+  window.AddRow(2, title);
+  window.Show();
+  RECT label{};
+  ListView_GetItemRect(list, 2, &label, LVIR_LABEL);
+  const POINT inside{label.left + 8, (label.top + label.bottom) / 2};
+  POINT rest = inside;
+  ClientToScreen(list, &rest);
+  SetCursorPos(rest.x, rest.y);
+  // One move, as the pointer coming to rest makes: each move starts the tip's wait anew.
+  PostMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
+  std::wstring shown;
+  for (int wait = 0; wait < 60 && shown.empty(); ++wait) {
+    DrainMessages();
+    Sleep(50);
+    shown = ToolText(TTM_GETCURRENTTOOLW, list, 0);
+  }
+  EXPECT_EQ(shown, title);
+  EXPECT_EQ(ToolText(TTM_GETTOOLINFOW, list, 0), L"") << "row 0 is shown whole";
+}
+
 TEST_F(SetupWindowTest, RowsThatDoNotExistReadEmpty) {
   window.AddRow(0, L"only");
   window.SetRowData(3, 7);

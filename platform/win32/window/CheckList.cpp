@@ -27,10 +27,14 @@ void CheckList::Attach(HWND list) {
   GetClientRect(list_, &client);
   column.cx = client.right - client.left;
   ListView_InsertColumn(list_, 0, &column);
+  // A title cut to fit the narrow list ("DOS形式のパス名をコ...") unfolds while the pointer
+  // rests on it.
+  tips_.Attach(list_);
 }
 
 void CheckList::Clear() {
   ListView_DeleteAllItems(list_);
+  tips_.Refresh();
 }
 
 void CheckList::Insert(int row, const std::wstring& text) {
@@ -104,6 +108,7 @@ bool CheckList::IsTickOrSelectionChange(const NMLISTVIEW& change) {
 
 void CheckList::FitColumn() {
   ListView_SetColumnWidth(list_, 0, LVSCW_AUTOSIZE_USEHEADER);
+  tips_.Refresh();
 }
 
 }  // namespace win32

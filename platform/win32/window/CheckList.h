@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/win32/window/LabelTips.h"
+
 namespace win32 {
 
 class CheckList {
@@ -38,6 +40,7 @@ class CheckList {
   void FitColumn();
 
   HWND list_ = nullptr;
+  LabelTips tips_;
 };
 
 }  // namespace win32
