@@ -6,13 +6,14 @@
 // commctrl.h builds on the types windows.h declares.
 #include <commctrl.h>
 
+#include "dialog/Design.h"
 #include "platform/win32/window/SetupWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  win32::SetupWindow window;
+  win32::SetupWindow window(design::SetupDialog());
   if (!window.Create(instance)) return 1;
   const wchar_t* const titles[] = {L"パス名をコピー", L"場所をコピー", L"DOS形式のパス名をコピー",
                                    L"DOS形式の場所をコピー", L"詳細情報をコピー"};
