@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "companion/PathText.h"
+
 namespace companion::win32 {
 namespace {
 
@@ -27,6 +29,13 @@ std::wstring FullPath(const std::wstring& path) {
     return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
   });
   return full.empty() ? path : full;
+}
+
+// The path as the file calls take it: beyond MAX_PATH in the extended-length form, which
+// they accept even where long paths are not enabled for the system.
+std::wstring ForFileCalls(const std::wstring& path) {
+  const std::wstring full = FullPath(path);
+  return full.size() < MAX_PATH ? full : ExtendedLengthForm(full);
 }
 
 LocalTime ToLocalTime(const FILETIME& fileTime) {
@@ -78,19 +87,20 @@ class FindHandle {
 }  // namespace
 
 std::wstring Win32ItemQueries::LongPath(const std::wstring& path) {
-  const std::wstring full = FullPath(path);
+  const std::wstring full = ForFileCalls(path);
   std::wstring longPath = CallWithGrowingBuffer(
       [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(full.c_str(), buffer, size); });
-  return longPath.empty() ? full : longPath;
+  return WithoutExtendedLengthPrefix(longPath.empty() ? full : longPath);
 }
 
 std::wstring Win32ItemQueries::ShortPath(const std::wstring& path) {
-  const std::wstring full = FullPath(path);
-  return CallWithGrowingBuffer(
-      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); });
+  const std::wstring full = ForFileCalls(path);
+  return WithoutExtendedLengthPrefix(CallWithGrowingBuffer(
+      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); }));
 }
 
-ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
+ItemFacts Win32ItemQueries::Facts(const std::wstring& given) {
+  const std::wstring path = ForFileCalls(given);
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
     return ToFacts(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
