@@ -56,13 +56,12 @@ Selection::Selection(Entry entry, std::uint64_t startedAt, SelectionItem item)
   items_.push_back(std::move(item));
 }
 
-bool Selection::Merge(const Selection& other) {
+bool Selection::Take(const Selection& other) {
   if (other.entry_ != entry_ || other.empty()) return false;
-  if (empty() || other.earliest_ > latest_ + kSameUseGap) {
+  if (empty()) {
     *this = other;
     return true;
   }
-  if (other.latest_ + kSameUseGap < earliest_) return false;
   earliest_ = std::min(earliest_, other.earliest_);
   latest_ = std::max(latest_, other.latest_);
   for (const SelectionItem& item : other.items_) {
@@ -77,6 +76,15 @@ bool Selection::Merge(const Selection& other) {
     }
   }
   return true;
+}
+
+void Selection::CarryOn(const Selection& earlier) {
+  if (earlier.entry_ != entry_ || earlier.empty()) return;
+  if (empty() || earlier.earliest_ > latest_ + kSameUseGap) {
+    *this = earlier;
+  } else if (earlier.latest_ + kSameUseGap >= earliest_) {
+    Take(earlier);
+  }
 }
 
 std::wstring Selection::Text() const {

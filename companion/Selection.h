@@ -2,9 +2,10 @@
 // them, and the one clipboard text they make together.
 //
 // The file manager starts one process per selected item, all at once; nothing but the entry
-// and the moment of their start tells which belong together. Starts less than
-// kSameUseGap apart (each to the nearest other) are one use; a start further from all of them
-// is a later use, whose items replace what was gathered.
+// and the moment of their start tells which belong together. The process that gathers them
+// takes every item of its entry that comes while it runs. A start that comes after it ended
+// carries on its selection when it was started among that selection's starts or less than
+// kSameUseGap before or after them; otherwise it begins a new one.
 #pragma once
 
 #include <cstdint>
@@ -34,10 +35,13 @@ class Selection {
   Entry entry() const { return entry_; }
   bool empty() const { return items_.empty(); }
 
-  // Takes in the items of `other` when it is the same use; when it is a later use of the same
-  // entry it replaces these. An earlier use, or another entry, changes nothing. True when
-  // anything was taken.
-  bool Merge(const Selection& other);
+  // Takes in the items of `other`, of the same entry. True when it had any.
+  bool Take(const Selection& other);
+
+  // Carries on `earlier`, the selection a previous gatherer left, when it is the same use:
+  // its items are taken in. One of a later use replaces these items (this start came too
+  // late for anything); one of an earlier use, or of another entry, changes nothing.
+  void CarryOn(const Selection& earlier);
 
   // The clipboard text: the items' texts in the file manager's name order, each distinct
   // text once; one per line (CR LF between lines), or for the details one block each with an

@@ -58,7 +58,7 @@ LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             &arrived)) {
       return FALSE;
     }
-    if (gatherer->selection.Merge(arrived)) {
+    if (gatherer->selection.Take(arrived)) {
       gatherer->written = PublishSelection(window, gatherer->selection);
     }
     SetTimer(window, kQuietTimer, kQuietMilliseconds, nullptr);

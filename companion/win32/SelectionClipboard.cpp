@@ -52,7 +52,7 @@ bool PublishSelection(HWND owner, Selection& selection) {
   Selection earlier(selection.entry());
   if (format != 0 && IsClipboardFormatAvailable(format) &&
       Selection::Decode(TextOfBlock(GetClipboardData(format)), &earlier)) {
-    selection.Merge(earlier);
+    selection.CarryOn(earlier);
   }
   ::win32::UniqueGlobal text = BlockOf(selection.Text());
   ::win32::UniqueGlobal record = BlockOf(selection.Encode());

@@ -9,9 +9,8 @@
 
 namespace companion::win32 {
 
-// Takes the items of the selection already on the clipboard into `selection` (when it is the
-// same use), then puts the text and the selection there, owned by `owner`. False when the
-// clipboard could not be opened or written.
+// Carries on the selection already on the clipboard (Selection::CarryOn), then puts the text and
+// the selection there, owned by `owner`. False when the clipboard could not be opened or written.
 bool PublishSelection(HWND owner, Selection& selection);
 
 }  // namespace companion::win32

@@ -33,7 +33,7 @@ class SelectionTest : public ::testing::Test {
  protected:
   // Items arrive as one-item selections, the way the starts hand them over.
   void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text) {
-    selection.Merge(Selection(selection.entry(), at, SelectionItem{key, text}));
+    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text}));
   }
   void ArriveAll(const std::vector<std::wstring>& paths) {
     std::uint64_t at = kT0;
@@ -71,17 +71,20 @@ TEST_F(SelectionTest, DetailsBlocksAreSeparatedByAnEmptyLine) {
             selection.Text());
 }
 
-TEST_F(SelectionTest, StartsCloseToEachOtherAreOneUseAndALaterStartIsANewOne) {
+TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse) {
   Arrive(kT0 + kSecond * 9 / 10, L"b", L"b");
   Arrive(kT0, L"a", L"a");
-  Arrive(kT0 + kSecond * 18 / 10, L"c", L"c");  // Near the latest start, not the first.
-  EXPECT_EQ(L"a\r\nb\r\nc", selection.Text());
-  EXPECT_FALSE(selection.Merge(Selection(Entry::kShortPath, kT0, SelectionItem{L"d", L"d"})));
-
-  Arrive(kT0 + 5 * kSecond, L"z", L"z");  // The next use replaces the first.
-  EXPECT_EQ(L"z", selection.Text());
-  Arrive(kT0 + kSecond, L"late", L"late");  // A late start of the first use changes nothing.
-  EXPECT_EQ(L"z", selection.Text());
+  auto carriedOn = [&](std::uint64_t at, Entry entry = Entry::kLongPath) {
+    Selection late(entry, at, SelectionItem{L"c", L"c"});
+    late.CarryOn(selection);
+    return late.Text();
+  };
+  EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond * 18 / 10));  // Near the latest start.
+  EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond / 2));
+  EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 - kSecond / 2));
+  EXPECT_EQ(L"c", carriedOn(kT0 + 2 * kSecond));       // The next use.
+  EXPECT_EQ(L"a\r\nb", carriedOn(kT0 - 5 * kSecond));  // Too late for an earlier use.
+  EXPECT_EQ(L"c", carriedOn(kT0, Entry::kShortPath));  // Another command.
 }
 
 TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
@@ -91,7 +94,7 @@ TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
   EXPECT_EQ(Entry::kLongPath, decoded.entry());
   EXPECT_EQ(selection.Text(), decoded.Text());
   Arrive(kT0 + kSecond, L"C:\\b 3", L"C:\\b 3");
-  EXPECT_TRUE(decoded.Merge(selection));
+  EXPECT_TRUE(decoded.Take(selection));
   EXPECT_EQ(L"C:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text());
 
   for (const wchar_t* wrong : {L"", L"1",
