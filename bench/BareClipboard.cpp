@@ -30,12 +30,13 @@ std::wstring CurrentText() {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
-  std::wstring text = arguments;
+// The parameter names are those of the declaration in <winbase.h>.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR lpCmdLine, int) {
+  std::wstring text = lpCmdLine;
   const bool append = !text.empty() && text[0] == L'+';
   if (append) text.erase(0, 1);
   HWND owner =
-      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, hInstance, nullptr);
   if (owner == nullptr || !OpenWithRetries(owner)) return 1;
   if (append) {
     const std::wstring before = CurrentText();

@@ -29,7 +29,7 @@ bool SetText(const std::wstring& text) {
       }
     }
     done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
-    if (done) block.release();
+    if (done) static_cast<void>(block.release());  // The clipboard owns it now.
   }
   CloseClipboard();
   return done;
@@ -68,6 +68,7 @@ double TimeUntilText(const std::wstring& program, const std::vector<std::wstring
   if (!SetText(kMarker)) return -1;
   const Stopwatch clock;
   std::vector<::win32::UniqueHandle> processes;
+  processes.reserve(arguments.size());
   for (const std::wstring& argument : arguments) processes.push_back(Start(program, argument));
   DWORD seen = GetClipboardSequenceNumber();
   double reached = -1;

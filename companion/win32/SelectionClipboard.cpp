@@ -59,9 +59,9 @@ bool PublishSelection(HWND owner, Selection& selection) {
   const bool written =
       text && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text.get()) != nullptr;
   if (written) {
-    text.release();  // The clipboard owns it now.
+    static_cast<void>(text.release());  // The clipboard owns it now.
     if (record && format != 0 && SetClipboardData(format, record.get()) != nullptr) {
-      record.release();
+      static_cast<void>(record.release());
     }
   }
   CloseClipboard();

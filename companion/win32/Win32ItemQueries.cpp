@@ -99,10 +99,10 @@ std::wstring Win32ItemQueries::ShortPath(const std::wstring& path) {
       [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); }));
 }
 
-ItemFacts Win32ItemQueries::Facts(const std::wstring& given) {
-  const std::wstring path = ForFileCalls(given);
+ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
+  const std::wstring called = ForFileCalls(path);
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+  if (GetFileAttributesExW(called.c_str(), GetFileExInfoStandard, &data)) {
     return ToFacts(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
                    data.ftCreationTime, data.ftLastWriteTime, data.ftLastAccessTime);
   }
@@ -110,7 +110,7 @@ ItemFacts Win32ItemQueries::Facts(const std::wstring& given) {
   // attribute call but still shows in its folder's listing.
   if (GetLastError() != ERROR_SHARING_VIOLATION) return ItemFacts();
   WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW(path.c_str(), &found));
+  FindHandle search(FindFirstFileW(called.c_str(), &found));
   if (!search.valid()) return ItemFacts();
   return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                  found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);
