@@ -8,7 +8,10 @@
 #    that of the minimal window program built the same way, and their ratio; and, to show
 #    where the difference lies, that of the setup's window alone (WindowOnly.exe: the same
 #    controls and rows, without the registry, settings file and file checks);
-#  - the time of a whole run that installs all ten verbs, and of one that uninstalls them.
+#  - the time of a whole run that installs all ten verbs, and of one that uninstalls them;
+#  - the companion from its start until the clipboard holds its text, for one item and for 15
+#    started together, next to a bare program built the same way that only puts a text there
+#    (BareClipboard.exe; 15 of them together each add their line), and the ratios.
 # The timings come from bench/probe (VantrelProbe.exe), which starts the programs with
 # CreateProcess and watches their windows from the same Wine session, so that Wine's own
 # start-up is paid once. Not part of the test command.
@@ -32,7 +35,7 @@ echo "Building the release programs (win32, win64)..."
 for preset in win32 win64; do
   tree=$build_root/$preset
   [ -f "$tree/CMakeCache.txt" ] || cmake --preset "$preset" -B "$tree" > /dev/null
-  cmake --build "$tree" -j "$jobs" --target Install vantrel_companion vantrel_bench_minimal vantrel_bench_window_only \
+  cmake --build "$tree" -j "$jobs" --target Install vantrel_companion vantrel_bench_minimal vantrel_bench_window_only vantrel_bench_bare_clipboard \
     > "$build_root/bench-build-$preset.log" 2>&1 ||
     { cat "$build_root/bench-build-$preset.log"; exit 1; }
 done
@@ -82,7 +85,7 @@ fi
 "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f > /dev/null 2>&1
 
 probe() { "$WINELOADER" "$tree64/bench/VantrelProbe.exe" "$@"; }
-startup=$bench_dir/startup.tsv setup=$bench_dir/setup.tsv
+startup=$bench_dir/startup.tsv setup=$bench_dir/setup.tsv clipboard=$bench_dir/clipboard.tsv
 echo
 echo "Timing under Wine (x86_64, $runs runs each, median [min-max] in ms)..."
 probe startup "$runs" \
@@ -91,6 +94,8 @@ probe startup "$runs" \
   "$tree64/bench/WindowOnly.exe" VantrelInstallDialog 'Vantrel [ Install ]' |
   tr -d '\r' > "$startup"
 probe setup "$tree64/stage/Install.exe" "$runs" | tr -d '\r' > "$setup"
+probe clipboard "$runs" "$tree64/companion/Vantrel.Dll" "$tree64/bench/BareClipboard.exe" |
+  tr -d '\r' > "$clipboard"
 
 awk -F '\t' '
   FNR == 1 { file++ }
@@ -114,6 +119,13 @@ awk -F '\t' '
     row("  of which: message dismissed to exit", "uninstall-exit")
     printf "  %-50s %8d\n", "verbs registered after each Install", count["verbs-after-install"]
     printf "  %-50s %8d\n", "verbs left after each Uninstall", count["verbs-after-uninstall"]
-  }' "$startup" "$setup"
+    row("Vantrel.Dll, one item: start to text on clipboard", "clip-companion-1")
+    row("bare program: start to text on clipboard", "clip-bare-1")
+    printf "  %-50s %8.2f x\n", "ratio (one item / bare program)", median["clip-companion-1"] / median["clip-bare-1"]
+    row("Vantrel.Dll, 15 items together: until all 15", "clip-companion-15")
+    row("15 bare programs together: until all 15 lines", "clip-bare-15")
+    printf "  %-50s %8.2f x\n", "ratio (15 items / 15 bare programs)", median["clip-companion-15"] / median["clip-bare-15"]
+    row("Vantrel.Dll, 15 items: until the last one ended", "clip-companion-15-ended")
+  }' "$startup" "$setup" "$clipboard"
 echo
-echo "Raw results: $startup, $setup"
+echo "Raw results: $startup, $setup, $clipboard"

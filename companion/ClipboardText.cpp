@@ -8,8 +8,8 @@
 namespace companion {
 namespace {
 
-Outcome Text(std::wstring text) {
-  return Outcome{Problem::kNone, std::move(text)};
+Outcome Text(std::wstring text, const std::wstring& longPath) {
+  return Outcome{Problem::kNone, std::move(text), longPath};
 }
 
 }  // namespace
@@ -19,30 +19,36 @@ Outcome BuildClipboardText(Entry entry, const std::wstring& path, ItemQueries& q
   // itself ignores it, and so must the location.
   const std::wstring item = TrimTrailingSeparators(path);
   const ItemFacts facts = queries.Facts(item);
-  if (facts.kind == ItemKind::Missing) return Outcome{Problem::kPathNotFound, path};
+  if (facts.kind == ItemKind::Missing) return Outcome{Problem::kPathNotFound, path, {}};
 
   std::wstring longPath = TrimTrailingSeparators(queries.LongPath(item));
-  if (longPath.empty()) longPath = item;
+  if (longPath.empty()) longPath = WithoutExtendedLengthPrefix(item);
   switch (entry) {
     case Entry::kLongPath:
-      return Text(longPath);
+      return Text(longPath, longPath);
     case Entry::kLongLocation:
-      return Text(LocationOf(longPath));
+      return Text(LocationOf(longPath), longPath);
     case Entry::kDetails:
-      return Text(FormatDetails(longPath, facts));
+      return Text(FormatDetails(longPath, facts), longPath);
     case Entry::kShortPath:
     case Entry::kShortLocation:
       break;
   }
   std::wstring shortPath = TrimTrailingSeparators(queries.ShortPath(item));
   if (shortPath.empty()) shortPath = longPath;
-  return Text(entry == Entry::kShortPath ? shortPath : LocationOf(shortPath));
+  return Text(entry == Entry::kShortPath ? shortPath : LocationOf(shortPath), longPath);
+}
+
+PreparedStart PrepareStart(const std::wstring& commandLine, ItemQueries& queries) {
+  const Request request = ParseRequest(SplitCommandLine(commandLine));
+  if (request.problem != Problem::kNone) {
+    return PreparedStart{request.entry, Outcome{request.problem, request.detail, {}}};
+  }
+  return PreparedStart{request.entry, BuildClipboardText(request.entry, request.path, queries)};
 }
 
 Outcome PrepareFromCommandLine(const std::wstring& commandLine, ItemQueries& queries) {
-  const Request request = ParseRequest(SplitCommandLine(commandLine));
-  if (request.problem != Problem::kNone) return Outcome{request.problem, request.detail};
-  return BuildClipboardText(request.entry, request.path, queries);
+  return PrepareStart(commandLine, queries).outcome;
 }
 
 }  // namespace companion

@@ -14,7 +14,14 @@ namespace companion {
 // falls back to the long form, which is the only name the item has there.
 Outcome BuildClipboardText(Entry entry, const std::wstring& path, ItemQueries& queries);
 
+// One start of the program: the entry it was asked for and what it gives.
+struct PreparedStart {
+  Entry entry = Entry::kLongPath;
+  Outcome outcome;
+};
+
 // Reads the command line and builds its text: everything the program does but the clipboard.
+PreparedStart PrepareStart(const std::wstring& commandLine, ItemQueries& queries);
 Outcome PrepareFromCommandLine(const std::wstring& commandLine, ItemQueries& queries);
 
 }  // namespace companion

@@ -18,6 +18,8 @@ enum class Problem {
 struct Outcome {
   Problem problem = Problem::kNone;
   std::wstring text;
+  // With a text: the item's long path, which places the text among those of a selection.
+  std::wstring orderKey;
 };
 
 // The message that tells the user about a problem, naming `detail` where it helps.

@@ -89,4 +89,19 @@ std::wstring NameOf(const std::wstring& path) {
   return item.substr(separator + 1);
 }
 
+std::wstring ExtendedLengthForm(const std::wstring& fullPath) {
+  std::wstring path = fullPath;
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  if (StartsWith(path, 0, L"\\\\?\\") || StartsWith(path, 0, L"\\\\.\\")) return fullPath;
+  if (StartsWith(path, 0, L"\\\\")) return L"\\\\?\\UNC" + path.substr(1);
+  if (DriveRootLength(path, 0) == 3) return L"\\\\?\\" + path;
+  return fullPath;
+}
+
+std::wstring WithoutExtendedLengthPrefix(const std::wstring& path) {
+  if (StartsWith(path, 0, L"\\\\?\\UNC\\")) return L"\\" + path.substr(7);
+  if (StartsWith(path, 0, L"\\\\?\\") && DriveRootLength(path, 4) != 0) return path.substr(4);
+  return path;
+}
+
 }  // namespace companion

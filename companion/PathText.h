@@ -25,4 +25,12 @@ std::wstring LocationOf(const std::wstring& path);
 // The item's own name, the last component; a root is named by itself ("C:\").
 std::wstring NameOf(const std::wstring& path);
 
+// The extended-length form ("\\?\C:\...", "\\?\UNC\server\share\...") of an absolute path,
+// which the file calls accept beyond MAX_PATH; a path already in that form or not absolute
+// is returned as it is. Forward slashes become backslashes: that form takes names literally.
+std::wstring ExtendedLengthForm(const std::wstring& fullPath);
+
+// The path as the user writes it, without the extended-length prefix.
+std::wstring WithoutExtendedLengthPrefix(const std::wstring& path);
+
 }  // namespace companion

@@ -2,6 +2,9 @@
 //   VantrelProbe startup RUNS PROGRAM CLASS CAPTION [PROGRAM CLASS CAPTION...]
 //     start-up until each program's window (that class and caption) is visible, and the
 //     time it takes to end once that window is closed (results startup-N, close-to-exit-N)
+//   VantrelProbe clipboard RUNS COMPANION BARE
+//     the companion from its start until the clipboard holds its text, for one item and for
+//     fifteen started together, next to the bare program BARE (results clip-*)
 //   VantrelProbe setup INSTALL_EXE RUNS
 //     an Install of every entry (all ten verbs, from a registry without them) and an
 //     Uninstall, each a whole run of the program driven by BM_CLICK
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "bench/probe/Child.h"
+#include "bench/probe/ClipboardTimes.h"
 #include "bench/probe/SetupRun.h"
 #include "bench/probe/Stopwatch.h"
 #include "bench/probe/Verbs.h"
@@ -108,6 +112,17 @@ int TimeSetup(const std::wstring& program, int runs) {
   return 0;
 }
 
+int TimeClipboard(const std::wstring& companion, const std::wstring& bare, int runs) {
+  const probe::ClipboardTimes times = probe::TimeClipboard(companion, bare, runs);
+  if (!times.problem.empty()) return Fail(times.problem);
+  PrintTimes("clip-companion-1", times.companionOne);
+  PrintTimes("clip-bare-1", times.bareOne);
+  PrintTimes("clip-companion-15", times.companionFifteen);
+  PrintTimes("clip-bare-15", times.bareFifteen);
+  PrintTimes("clip-companion-15-ended", times.companionEnded);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -118,10 +133,13 @@ int wmain(int argc, wchar_t** argv) {
       targets.push_back({args[i], args[i + 1], args[i + 2], {}, {}});
     return TimeStartup(targets, std::max(1, _wtoi(args[1].c_str())));
   }
+  if (args.size() == 4 && args[0] == L"clipboard")
+    return TimeClipboard(args[2], args[3], std::max(1, _wtoi(args[1].c_str())));
   if (args.size() == 3 && args[0] == L"setup")
     return TimeSetup(args[1], std::max(1, _wtoi(args[2].c_str())));
   std::fputs(
       "usage: VantrelProbe startup RUNS PROGRAM CLASS CAPTION [PROGRAM CLASS CAPTION...]\n"
+      "       VantrelProbe clipboard RUNS COMPANION BARE\n"
       "       VantrelProbe setup INSTALL_EXE RUNS\n",
       stderr);
   return 2;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "companion/PathText.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/TextBuffer.h"
 
@@ -26,6 +27,13 @@ std::wstring FullPath(const std::wstring& path) {
     return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
   });
   return full.empty() ? path : full;
+}
+
+// The path as the file calls take it: beyond MAX_PATH in the extended-length form, which
+// they accept even where long paths are not enabled for the system.
+std::wstring ForFileCalls(const std::wstring& path) {
+  const std::wstring full = FullPath(path);
+  return full.size() < MAX_PATH ? full : ExtendedLengthForm(full);
 }
 
 LocalTime ToLocalTime(const FILETIME& fileTime) {
@@ -63,21 +71,22 @@ ItemFacts ToFacts(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIM
 }  // namespace
 
 std::wstring Win32ItemQueries::LongPath(const std::wstring& path) {
-  const std::wstring full = FullPath(path);
+  const std::wstring full = ForFileCalls(path);
   std::wstring longPath = CallWithGrowingBuffer(
       [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(full.c_str(), buffer, size); });
-  return longPath.empty() ? full : longPath;
+  return WithoutExtendedLengthPrefix(longPath.empty() ? full : longPath);
 }
 
 std::wstring Win32ItemQueries::ShortPath(const std::wstring& path) {
-  const std::wstring full = FullPath(path);
-  return CallWithGrowingBuffer(
-      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); });
+  const std::wstring full = ForFileCalls(path);
+  return WithoutExtendedLengthPrefix(CallWithGrowingBuffer(
+      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); }));
 }
 
 ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
+  const std::wstring called = ForFileCalls(path);
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+  if (GetFileAttributesExW(called.c_str(), GetFileExInfoStandard, &data)) {
     return ToFacts(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
                    data.ftCreationTime, data.ftLastWriteTime, data.ftLastAccessTime);
   }
@@ -85,7 +94,7 @@ ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
   // attribute call but still shows in its folder's listing.
   if (GetLastError() != ERROR_SHARING_VIOLATION) return ItemFacts();
   WIN32_FIND_DATAW found;
-  const UniqueFind search(FromInvalid(FindFirstFileW(path.c_str(), &found)));
+  const UniqueFind search(FromInvalid(FindFirstFileW(called.c_str(), &found)));
   if (!search) return ItemFacts();
   return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                  found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);

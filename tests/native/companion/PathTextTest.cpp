@@ -75,5 +75,27 @@ TEST(PathTextName, OfARootIsTheRoot) {
   EXPECT_EQ(L"\\\\server\\share", NameOf(L"\\\\server\\share\\"));
 }
 
+// Each row: a path and its extended-length form.
+TEST(PathTextExtendedLength, PrefixesAbsolutePathsAndGivesThemBackUnprefixed) {
+  const struct {
+    const wchar_t* path;
+    const wchar_t* extended;
+  } rows[] = {
+      {L"C:\\長い フォルダ\\x.txt", L"\\\\?\\C:\\長い フォルダ\\x.txt"},
+      {L"C:/a/b", L"\\\\?\\C:\\a\\b"},
+      {L"\\\\server\\share\\d", L"\\\\?\\UNC\\server\\share\\d"},
+      {L"\\\\?\\C:\\kept", L"\\\\?\\C:\\kept"},
+      {L"relative\\x", L"relative\\x"},
+      {L"C:x", L"C:x"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.extended, ExtendedLengthForm(row.path)) << row.path;
+  }
+  EXPECT_EQ(L"C:\\a\\b", WithoutExtendedLengthPrefix(L"\\\\?\\C:\\a\\b"));
+  EXPECT_EQ(L"\\\\server\\share\\d", WithoutExtendedLengthPrefix(L"\\\\?\\UNC\\server\\share\\d"));
+  EXPECT_EQ(L"\\\\?\\Volume{x}\\d", WithoutExtendedLengthPrefix(L"\\\\?\\Volume{x}\\d"));
+  EXPECT_EQ(L"C:\\plain", WithoutExtendedLengthPrefix(L"C:\\plain"));
+}
+
 }  // namespace
 }  // namespace companion

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace test {
 namespace {
 
@@ -49,37 +51,58 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
 }  // namespace
 
 CompanionRun RunCompanion(const std::wstring& program, const std::wstring& arguments) {
-  CompanionRun run;
-  std::wstring commandLine = L"\"" + program + L"\"";
-  if (!arguments.empty()) commandLine += L" " + arguments;
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process)) {
-    return run;
+  return RunCompanionsTogether(program, {arguments}).front();
+}
+
+std::vector<CompanionRun> RunCompanionsTogether(const std::wstring& program,
+                                                const std::vector<std::wstring>& arguments,
+                                                unsigned long* lastStartToEndMs) {
+  std::vector<CompanionRun> runs(arguments.size());
+  std::vector<::win32::UniqueHandle> processes;
+  std::vector<DWORD> ids;
+  for (const std::wstring& argument : arguments) {
+    std::wstring commandLine = L"\"" + program + L"\"";
+    if (!argument.empty()) commandLine += L" " + argument;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const bool started = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                                        0, nullptr, nullptr, &startup, &process) != FALSE;
+    if (started) CloseHandle(process.hThread);
+    processes.emplace_back(started ? process.hProcess : nullptr);
+    ids.push_back(started ? process.dwProcessId : 0);
   }
-  CloseHandle(process.hThread);
-  const DWORD deadline = GetTickCount() + 60000;
-  while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
-    if (GetTickCount() > deadline) {
-      TerminateProcess(process.hProcess, 0xDEAD);
-      break;
+  const DWORD lastStart = GetTickCount();
+  DWORD lastEnd = lastStart;
+  const DWORD deadline = lastStart + 60000;
+  for (bool running = true; running;) {
+    running = false;
+    for (std::size_t i = 0; i < processes.size(); ++i) {
+      if (!processes[i] || WaitForSingleObject(processes[i].get(), 0) != WAIT_TIMEOUT) continue;
+      running = true;
+      if (GetTickCount() > deadline) TerminateProcess(processes[i].get(), 0xDEAD);
+      BoxSearch search = {ids[i], nullptr};
+      EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+      if (search.box == nullptr) continue;
+      if (!runs[i].messageShown) {
+        EnumChildWindows(search.box, CollectStaticText, reinterpret_cast<LPARAM>(&runs[i].message));
+        runs[i].messageShown = true;
+      }
+      PostMessageW(search.box, WM_CLOSE, 0, 0);
     }
-    BoxSearch search = {process.dwProcessId, nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    if (search.box == nullptr) continue;
-    if (!run.messageShown) {
-      EnumChildWindows(search.box, CollectStaticText, reinterpret_cast<LPARAM>(&run.message));
-      run.messageShown = true;
+    if (running) {
+      lastEnd = GetTickCount();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     }
-    PostMessageW(search.box, WM_CLOSE, 0, 0);
   }
-  DWORD code = 0;
-  GetExitCodeProcess(process.hProcess, &code);
-  run.exitCode = code;
-  CloseHandle(process.hProcess);
-  return run;
+  for (std::size_t i = 0; i < processes.size(); ++i) {
+    DWORD code = 0;
+    if (processes[i] && GetExitCodeProcess(processes[i].get(), &code)) runs[i].exitCode = code;
+  }
+  if (lastStartToEndMs != nullptr) *lastStartToEndMs = lastEnd - lastStart + 20;
+  return runs;
 }
 
 void SetCompanionPath(const std::wstring& path) {

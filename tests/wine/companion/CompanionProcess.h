@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace test {
 
@@ -15,6 +16,13 @@ struct CompanionRun {
 
 // Runs "<program>" <arguments> and waits for it to end.
 CompanionRun RunCompanion(const std::wstring& program, const std::wstring& arguments);
+
+// Starts "<program>" once for each of `arguments` right after one another, as the file
+// manager does for a selection, and waits for all of them to end. `lastStartToEndMs` is how
+// long the last of them ran on after the last start.
+std::vector<CompanionRun> RunCompanionsTogether(const std::wstring& program,
+                                                const std::vector<std::wstring>& arguments,
+                                                unsigned long* lastStartToEndMs = nullptr);
 
 // The program under test, as the test's command line named it.
 void SetCompanionPath(const std::wstring& path);

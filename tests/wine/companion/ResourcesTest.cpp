@@ -41,7 +41,7 @@ TEST(CompanionResources, VersionInformationIsJapaneseUnicodeOneZeroZero) {
   EXPECT_NE(std::wstring::npos, VersionString(block, L"LegalCopyright").find(L"Copyright"));
 }
 
-TEST(CompanionResources, TheManifestRunsAsInvokerAndIsDpiAware) {
+TEST(CompanionResources, TheManifestRunsAsInvokerIsDpiAndLongPathAwareWithCommonControls6) {
   HMODULE image = LoadLibraryExW(test::CompanionPath().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(nullptr, image);
@@ -53,6 +53,9 @@ TEST(CompanionResources, TheManifestRunsAsInvokerAndIsDpiAware) {
   EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
   EXPECT_NE(std::string::npos, manifest.find("<dpiAware"));
   EXPECT_NE(std::string::npos, manifest.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"));
+  EXPECT_NE(std::string::npos, manifest.find(">true</longPathAware>"));
+  EXPECT_NE(std::string::npos,
+            manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
 }
 
 }  // namespace

@@ -50,4 +50,10 @@ std::wstring ClipboardText() {
   return text;
 }
 
+::win32::UniqueWindow KeepDesktopWindow() {
+  return ::win32::UniqueWindow(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"clipboard keeper",
+                                               WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                               GetModuleHandleW(nullptr), nullptr));
+}
+
 }  // namespace test

@@ -1,0 +1,57 @@
+// A program that puts a text on the clipboard and ends, and nothing else: the baseline that
+// the benchmark holds the companion against. Built with the same size settings and runtime.
+//   BareClipboard TEXT     replaces the clipboard's contents with TEXT
+//   BareClipboard +TEXT    adds TEXT as a line below the text there (so that several started
+//                          together leave every text, which is what the companion's
+//                          selection gives)
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool OpenWithRetries(HWND owner) {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+std::wstring CurrentText() {
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const void* chars = data != nullptr ? GlobalLock(data) : nullptr;
+  if (chars == nullptr) return std::wstring();
+  std::wstring text(static_cast<const wchar_t*>(chars));
+  GlobalUnlock(data);
+  return text;
+}
+
+}  // namespace
+
+// The parameter names are those of the declaration in <winbase.h>.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR lpCmdLine, int) {
+  std::wstring text = lpCmdLine;
+  const bool append = !text.empty() && text[0] == L'+';
+  if (append) text.erase(0, 1);
+  HWND owner =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, hInstance, nullptr);
+  if (owner == nullptr || !OpenWithRetries(owner)) return 1;
+  if (append) {
+    const std::wstring before = CurrentText();
+    if (!before.empty()) text = before + L"\r\n" + text;
+  }
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool done = false;
+  if (block != nullptr) {
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    if (!done) GlobalFree(block);
+  }
+  CloseClipboard();
+  DestroyWindow(owner);
+  return done ? 0 : 1;
+}

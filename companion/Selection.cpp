@@ -1,0 +1,138 @@
+#include "companion/Selection.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+#include "companion/LogicalOrder.h"
+
+namespace companion {
+namespace {
+
+// Control characters no path and no details text holds.
+constexpr wchar_t kFieldSeparator = L'\x1F';
+constexpr wchar_t kItemSeparator = L'\x1E';
+
+bool Before(const SelectionItem& a, const SelectionItem& b) {
+  const int byName = CompareLogically(a.orderKey, b.orderKey);
+  return byName != 0 ? byName < 0 : a.text < b.text;
+}
+
+void AppendNumber(std::wstring& out, std::uint64_t value) {
+  wchar_t digits[24];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<wchar_t>(L'0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (count > 0) out += digits[--count];
+}
+
+bool ReadNumber(const std::wstring& text, std::uint64_t* value) {
+  if (text.empty() || text.size() > 20) return false;
+  *value = 0;
+  for (wchar_t c : text) {
+    if (c < L'0' || c > L'9') return false;
+    *value = *value * 10 + static_cast<std::uint64_t>(c - L'0');
+  }
+  return true;
+}
+
+std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
+  std::vector<std::wstring> parts;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::wstring::npos ? end : end - start));
+    if (end == std::wstring::npos) return parts;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+Selection::Selection(Entry entry, std::uint64_t startedAt, SelectionItem item)
+    : entry_(entry), earliest_(startedAt), latest_(startedAt) {
+  items_.push_back(std::move(item));
+}
+
+bool Selection::Take(const Selection& other) {
+  if (other.entry_ != entry_ || other.empty()) return false;
+  if (empty()) {
+    *this = other;
+    return true;
+  }
+  earliest_ = std::min(earliest_, other.earliest_);
+  latest_ = std::max(latest_, other.latest_);
+  for (const SelectionItem& item : other.items_) {
+    // Items that give the same text (files of one folder, for their location) make one
+    // line, placed by the first of their names whatever order they came in.
+    auto same = std::find_if(items_.begin(), items_.end(),
+                             [&](const SelectionItem& mine) { return mine.text == item.text; });
+    if (same == items_.end()) {
+      items_.push_back(item);
+    } else if (CompareLogically(item.orderKey, same->orderKey) < 0) {
+      same->orderKey = item.orderKey;
+    }
+  }
+  return true;
+}
+
+void Selection::CarryOn(const Selection& earlier) {
+  if (earlier.entry_ != entry_ || earlier.empty()) return;
+  if (empty() || earlier.earliest_ > latest_ + kSameUseGap) {
+    *this = earlier;
+  } else if (earlier.latest_ + kSameUseGap >= earliest_) {
+    Take(earlier);
+  }
+}
+
+std::wstring Selection::Text() const {
+  std::vector<SelectionItem> ordered = items_;
+  std::sort(ordered.begin(), ordered.end(), Before);
+  const wchar_t* separator = entry_ == Entry::kDetails ? L"\r\n\r\n" : L"\r\n";
+  std::wstring text;
+  for (const SelectionItem& item : ordered) {
+    if (!text.empty()) text += separator;
+    text += item.text;
+  }
+  return text;
+}
+
+std::wstring Selection::Encode() const {
+  std::wstring record;
+  AppendNumber(record, static_cast<std::uint64_t>(entry_));
+  record += kFieldSeparator;
+  AppendNumber(record, earliest_);
+  record += kFieldSeparator;
+  AppendNumber(record, latest_);
+  for (const SelectionItem& item : items_) {
+    record += kItemSeparator;
+    record += item.orderKey;
+    record += kFieldSeparator;
+    record += item.text;
+  }
+  return record;
+}
+
+bool Selection::Decode(const std::wstring& record, Selection* selection) {
+  const std::vector<std::wstring> parts = Split(record, kItemSeparator);
+  const std::vector<std::wstring> head = Split(parts[0], kFieldSeparator);
+  std::uint64_t entry = 0;
+  Selection decoded(Entry::kLongPath);
+  if (head.size() != 3 || !ReadNumber(head[0], &entry) || entry < 1 || entry > 5 ||
+      !ReadNumber(head[1], &decoded.earliest_) || !ReadNumber(head[2], &decoded.latest_) ||
+      decoded.earliest_ > decoded.latest_ || parts.size() < 2) {
+    return false;
+  }
+  decoded.entry_ = static_cast<Entry>(entry);
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    const std::vector<std::wstring> fields = Split(parts[i], kFieldSeparator);
+    if (fields.size() != 2 || fields[1].empty()) return false;
+    decoded.items_.push_back(SelectionItem{fields[0], fields[1]});
+  }
+  *selection = std::move(decoded);
+  return true;
+}
+
+}  // namespace companion

@@ -1,0 +1,141 @@
+#include "companion/win32/Gathering.h"
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+#include "companion/win32/Clipboard.h"
+#include "companion/win32/SelectionClipboard.h"
+#include "platform/win32/Handles.h"
+
+namespace companion::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"Vantrel.Companion.Selection";
+// Tags the WM_COPYDATA that carries a start's item.
+constexpr ULONG_PTR kItemTag = 0x56544931;
+// How long the gatherer waits for a further item. The starts of one use come within a few
+// hundred milliseconds even on a loaded machine; one that comes later still finds the
+// selection on the clipboard.
+constexpr UINT kQuietMilliseconds = 500;
+constexpr UINT_PTR kQuietTimer = 1;
+// The mutex is held only around a look for the window, its making and its end.
+constexpr DWORD kLockMilliseconds = 10000;
+constexpr DWORD kHandOverMilliseconds = 5000;
+// Each failed hand-over means the gatherer ended in between; the next look finds its
+// successor or none.
+constexpr int kAttempts = 20;
+
+std::uint64_t StartOfThisProcess() {
+  FILETIME created{}, exited{}, kernel{}, user{};
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+std::wstring EntryName(Entry entry) {
+  return std::wstring(1, static_cast<wchar_t>(L'0' + static_cast<int>(entry)));
+}
+
+bool Lock(HANDLE mutex) {
+  const DWORD result = WaitForSingleObject(mutex, kLockMilliseconds);
+  return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+}
+
+struct Gatherer {
+  Selection selection;
+  bool written = false;
+};
+
+LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Gatherer* gatherer = reinterpret_cast<Gatherer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_COPYDATA && gatherer != nullptr) {
+    const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    Selection arrived(gatherer->selection.entry());
+    if (data->dwData != kItemTag || data->lpData == nullptr ||
+        !Selection::Decode(
+            std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)),
+            &arrived)) {
+      return FALSE;
+    }
+    if (gatherer->selection.Take(arrived)) {
+      gatherer->written = PublishSelection(window, gatherer->selection);
+    }
+    SetTimer(window, kQuietTimer, kQuietMilliseconds, nullptr);
+    return TRUE;
+  }
+  if (message == WM_TIMER && wParam == kQuietTimer) {
+    KillTimer(window, kQuietTimer);
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND MakeGathererWindow(Entry entry) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = GathererProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+  return CreateWindowExW(0, kWindowClass, EntryName(entry).c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE,
+                         nullptr, instance, nullptr);
+}
+
+bool PublishAlone(const Selection& selection) {
+  return PutUnicodeText(selection.Text());
+}
+
+// Called with the mutex held, which it lets go.
+Problem Gather(HANDLE mutex, Selection own) {
+  Gatherer gatherer{std::move(own)};
+  ::win32::UniqueWindow window(MakeGathererWindow(gatherer.selection.entry()));
+  ReleaseMutex(mutex);
+  if (!window) return PublishAlone(gatherer.selection) ? Problem::kNone : Problem::kClipboardFailed;
+
+  SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&gatherer));
+  gatherer.written = PublishSelection(window.get(), gatherer.selection);
+  SetTimer(window.get(), kQuietTimer, kQuietMilliseconds, nullptr);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+
+  const bool locked = Lock(mutex);
+  window.reset();
+  if (locked) ReleaseMutex(mutex);
+  if (gatherer.written || PublishAlone(gatherer.selection)) return Problem::kNone;
+  return Problem::kClipboardFailed;
+}
+
+bool HandOver(HWND gatherer, const Selection& own) {
+  const std::wstring record = own.Encode();
+  COPYDATASTRUCT data{};
+  data.dwData = kItemTag;
+  data.cbData = static_cast<DWORD>(record.size() * sizeof(wchar_t));
+  data.lpData = const_cast<wchar_t*>(record.data());
+  DWORD_PTR accepted = FALSE;
+  return SendMessageTimeoutW(gatherer, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL,
+                             kHandOverMilliseconds, &accepted) != 0 &&
+         accepted == TRUE;
+}
+
+}  // namespace
+
+Problem GatherOnClipboard(Entry entry, SelectionItem item) {
+  Selection own(entry, StartOfThisProcess(), std::move(item));
+  const std::wstring lockName = L"Local\\Vantrel.Companion.Selection." + EntryName(entry);
+  ::win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, lockName.c_str()));
+  if (!mutex) return PublishAlone(own) ? Problem::kNone : Problem::kClipboardFailed;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    if (!Lock(mutex.get())) break;
+    const HWND gatherer =
+        FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, EntryName(entry).c_str());
+    if (gatherer == nullptr) return Gather(mutex.get(), std::move(own));
+    ReleaseMutex(mutex.get());
+    if (HandOver(gatherer, own)) return Problem::kNone;
+  }
+  return Problem::kClipboardFailed;
+}
+
+}  // namespace companion::win32

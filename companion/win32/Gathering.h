@@ -1,0 +1,22 @@
+// Brings the item of this start together with those of the other starts of the same use of
+// the menu, and puts them on the clipboard as one text.
+//
+// The first start of an entry (under a mutex named after the entry) makes a message-only
+// window named after the entry and becomes the gatherer: it writes its own text at once, and
+// again each time a later start hands it an item with WM_COPYDATA; it ends once no item has
+// come for a short quiet time. A start that finds that window hands its item over and ends.
+// The gatherer takes the mutex again before its window goes, so a start either finds a
+// window that still takes items, or none and becomes the next gatherer; that one carries on
+// the selection from the clipboard when it belongs to the same use (Selection::CarryOn).
+#pragma once
+
+#include "companion/Outcome.h"
+#include "companion/Selection.h"
+
+namespace companion::win32 {
+
+// kNone once the item is on the clipboard or in the gatherer's hands; kClipboardFailed when
+// neither could be done.
+Problem GatherOnClipboard(Entry entry, SelectionItem item);
+
+}  // namespace companion::win32

@@ -1,0 +1,71 @@
+#include "companion/win32/SelectionClipboard.h"
+
+#include <cstring>
+#include <string>
+
+#include "platform/win32/Handles.h"
+
+namespace companion::win32 {
+namespace {
+
+UINT SelectionFormat() {
+  static const UINT format = RegisterClipboardFormatW(L"Vantrel.Selection");
+  return format;
+}
+
+// Another program (a clipboard viewer, say) may hold the clipboard for a moment, so a refused
+// open is tried again for about a second before giving up.
+bool OpenWithRetries(HWND owner) {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+// The text of a clipboard block in the open clipboard; empty when there is none.
+std::wstring TextOfBlock(HANDLE data) {
+  if (data == nullptr) return std::wstring();
+  ::win32::ScopedGlobalLock locked(data);
+  if (locked.data() == nullptr) return std::wstring();
+  std::wstring text(static_cast<const wchar_t*>(locked.data()), GlobalSize(data) / sizeof(wchar_t));
+  const std::size_t end = text.find(L'\0');
+  if (end != std::wstring::npos) text.resize(end);
+  return text;
+}
+
+::win32::UniqueGlobal BlockOf(const std::wstring& text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  ::win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!block) return block;
+  ::win32::ScopedGlobalLock locked(block.get());
+  if (locked.data() == nullptr) return ::win32::UniqueGlobal();
+  std::memcpy(locked.data(), text.c_str(), bytes);
+  return block;
+}
+
+}  // namespace
+
+bool PublishSelection(HWND owner, Selection& selection) {
+  const UINT format = SelectionFormat();
+  if (!OpenWithRetries(owner)) return false;
+  Selection earlier(selection.entry());
+  if (format != 0 && IsClipboardFormatAvailable(format) &&
+      Selection::Decode(TextOfBlock(GetClipboardData(format)), &earlier)) {
+    selection.CarryOn(earlier);
+  }
+  ::win32::UniqueGlobal text = BlockOf(selection.Text());
+  ::win32::UniqueGlobal record = BlockOf(selection.Encode());
+  const bool written =
+      text && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text.get()) != nullptr;
+  if (written) {
+    static_cast<void>(text.release());  // The clipboard owns it now.
+    if (record && format != 0 && SetClipboardData(format, record.get()) != nullptr) {
+      static_cast<void>(record.release());
+    }
+  }
+  CloseClipboard();
+  return written;
+}
+
+}  // namespace companion::win32

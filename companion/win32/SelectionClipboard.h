@@ -1,0 +1,16 @@
+// The clipboard as the process that gathers a selection writes it: the joined text for every
+// program, and beside it the selection itself in a format of its own, so that a start coming
+// after that process ended carries the same selection on instead of replacing it.
+#pragma once
+
+#include <windows.h>
+
+#include "companion/Selection.h"
+
+namespace companion::win32 {
+
+// Carries on the selection already on the clipboard (Selection::CarryOn), then puts the text and
+// the selection there, owned by `owner`. False when the clipboard could not be opened or written.
+bool PublishSelection(HWND owner, Selection& selection);
+
+}  // namespace companion::win32

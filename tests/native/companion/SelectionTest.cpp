@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "companion/LogicalOrder.h"
+#include "companion/Selection.h"
+
+namespace companion {
+namespace {
+
+constexpr std::uint64_t kSecond = 1000 * kTicksPerMillisecond;
+constexpr std::uint64_t kT0 = 133000000000000000ull;  // Some moment in 2022.
+
+TEST(LogicalOrder, NumbersByValueLettersWithoutCase) {
+  // Each row sorts first to second.
+  const wchar_t* rows[][2] = {
+      {L"写真 2.jpg", L"写真 10.jpg"}, {L"a2", L"A10"},      {L"x9y", L"x10a"},
+      {L"Report", L"report 1"},        {L"007", L"8"},       {L"ｆｉｌｅ 3", L"ＦＩＬＥ 20"},
+      {L"C:\\a b\\2", L"C:\\A B\\11"}, {L"été 1", L"ÉTÉ 2"}, {L"v1.9", L"v1.10"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_LT(CompareLogically(row[0], row[1]), 0) << row[0] << L" / " << row[1];
+    EXPECT_GT(CompareLogically(row[1], row[0]), 0) << row[1] << L" / " << row[0];
+  }
+  // Names that differ only in case or leading zeros still get one fixed order.
+  EXPECT_EQ(0, CompareLogically(L"Same", L"Same"));
+  EXPECT_EQ(-CompareLogically(L"abc", L"ABC"), CompareLogically(L"ABC", L"abc"));
+  EXPECT_NE(0, CompareLogically(L"f01", L"f1"));
+}
+
+class SelectionTest : public ::testing::Test {
+ protected:
+  // Items arrive as one-item selections, the way the starts hand them over.
+  void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text) {
+    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text}));
+  }
+  void ArriveAll(const std::vector<std::wstring>& paths) {
+    std::uint64_t at = kT0;
+    for (const std::wstring& path : paths) Arrive(at += 30 * kTicksPerMillisecond, path, path);
+  }
+
+  Selection selection{Entry::kLongPath};
+};
+
+TEST_F(SelectionTest, LinesInNameOrderWhateverTheyArriveIn) {
+  ArriveAll({L"C:\\写真\\写真 10.jpg", L"C:\\写真\\a b.txt", L"C:\\写真\\写真 2.jpg",
+             L"C:\\写真\\写真 1.jpg"});
+  EXPECT_EQ(
+      L"C:\\写真\\a b.txt\r\nC:\\写真\\写真 1.jpg\r\nC:\\写真\\写真 2.jpg\r\nC:\\写真\\写真 10.jpg",
+      selection.Text());
+  const std::wstring once = selection.Text();
+  ArriveAll({L"C:\\写真\\a b.txt"});  // The same item again (a repeated hand-over).
+  EXPECT_EQ(once, selection.Text());
+}
+
+TEST_F(SelectionTest, ALineSeveralItemsGiveAppearsOnceInTheOrderOfTheirNames) {
+  selection = Selection(Entry::kLongLocation);
+  Arrive(kT0, L"C:\\z\\b 10.txt", L"C:\\z");
+  Arrive(kT0 + 1, L"C:\\y\\x.txt", L"C:\\y");
+  Arrive(kT0 + 2, L"C:\\z\\a.txt", L"C:\\z");
+  Arrive(kT0 + 3, L"C:\\x\\q.txt", L"C:\\x");
+  EXPECT_EQ(L"C:\\x\r\nC:\\y\r\nC:\\z", selection.Text());
+}
+
+TEST_F(SelectionTest, DetailsBlocksAreSeparatedByAnEmptyLine) {
+  selection = Selection(Entry::kDetails);
+  Arrive(kT0, L"C:\\d\\2", L"名前: 2\r\nフルパス: C:\\d\\2");
+  Arrive(kT0, L"C:\\d\\1", L"名前: 1\r\nフルパス: C:\\d\\1");
+  EXPECT_EQ(L"名前: 1\r\nフルパス: C:\\d\\1\r\n\r\n名前: 2\r\nフルパス: C:\\d\\2",
+            selection.Text());
+}
+
+TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse) {
+  Arrive(kT0 + kSecond * 9 / 10, L"b", L"b");
+  Arrive(kT0, L"a", L"a");
+  auto carriedOn = [&](std::uint64_t at, Entry entry = Entry::kLongPath) {
+    Selection late(entry, at, SelectionItem{L"c", L"c"});
+    late.CarryOn(selection);
+    return late.Text();
+  };
+  EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond * 18 / 10));  // Near the latest start.
+  EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond / 2));
+  EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 - kSecond / 2));
+  EXPECT_EQ(L"c", carriedOn(kT0 + 2 * kSecond));       // The next use.
+  EXPECT_EQ(L"a\r\nb", carriedOn(kT0 - 5 * kSecond));  // Too late for an earlier use.
+  EXPECT_EQ(L"c", carriedOn(kT0, Entry::kShortPath));  // Another command.
+}
+
+TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
+  ArriveAll({L"C:\\b 2", L"C:\\b 1"});
+  Selection decoded(Entry::kDetails);
+  ASSERT_TRUE(Selection::Decode(selection.Encode(), &decoded));
+  EXPECT_EQ(Entry::kLongPath, decoded.entry());
+  EXPECT_EQ(selection.Text(), decoded.Text());
+  Arrive(kT0 + kSecond, L"C:\\b 3", L"C:\\b 3");
+  EXPECT_TRUE(decoded.Take(selection));
+  EXPECT_EQ(L"C:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text());
+
+  for (const wchar_t* wrong : {L"", L"1",
+                               L"1\x1F"
+                               L"0\x1F"
+                               L"0",
+                               L"9\x1F"
+                               L"0\x1F"
+                               L"0\x1Ek\x1Ft",
+                               L"1\x1F"
+                               L"5\x1F"
+                               L"4\x1Ek\x1Ft",
+                               L"1\x1F"
+                               L"0\x1F"
+                               L"0\x1Ekt",
+                               L"1\x1Fx\x1F"
+                               L"0\x1Ek\x1Ft",
+                               L"1\x1F"
+                               L"0\x1F"
+                               L"0\x1Ek\x1F"}) {
+    EXPECT_FALSE(Selection::Decode(wrong, &decoded)) << testing::PrintToString(std::wstring(wrong));
+  }
+}
+
+}  // namespace
+}  // namespace companion

@@ -1,0 +1,166 @@
+// Several starts of the real Vantrel.Dll at once, as the file manager makes them for a
+// selection, and what they leave on the clipboard together.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "CompanionProcess.h"
+#include "TestClipboard.h"
+
+namespace {
+
+// In the file manager's order: digits by value ("写真 2" before "写真 10"), which as plain
+// text would be 1, 10, 11, 2, ...
+const std::vector<std::wstring> kNames = {
+    L"a b 2.txt",  L"A b 10.txt", L"メモ 9.txt", L"メモ 10.txt", L"写真 1.jpg",
+    L"写真 2.jpg", L"写真 3.jpg", L"写真 4.jpg", L"写真 5.jpg",  L"写真 6.jpg",
+    L"写真 7.jpg", L"写真 8.jpg", L"写真 9.jpg", L"写真 10.jpg", L"写真 11.jpg",
+};
+
+std::wstring Quoted(const std::wstring& text) {
+  return L"\"" + text + L"\"";
+}
+
+std::wstring Joined(const std::vector<std::wstring>& parts, const wchar_t* separator) {
+  std::wstring text;
+  for (const std::wstring& part : parts) text += (text.empty() ? L"" : separator) + part;
+  return text;
+}
+
+bool MakeFile(const std::wstring& path) {
+  ::win32::UniqueHandle file(::win32::FromInvalid(CreateFileW(
+      path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  return static_cast<bool>(file);
+}
+
+class CompanionSelection : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    keeper_ = test::KeepDesktopWindow().release();
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    wchar_t longTemp[MAX_PATH];
+    GetLongPathNameW(temp, longTemp, MAX_PATH);
+    folder_ = std::wstring(longTemp) + L"Vantrel 選択 " + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+    for (const std::wstring& name : kNames) ASSERT_TRUE(MakeFile(PathOf(name)));
+  }
+  static void TearDownTestSuite() {
+    for (const std::wstring& name : kNames) DeleteFileW(PathOf(name).c_str());
+    RemoveDirectoryW(folder_.c_str());
+    ::win32::UniqueWindow(keeper_).reset();
+  }
+
+  static std::wstring PathOf(const std::wstring& name) { return folder_ + L"\\" + name; }
+
+  // Starts entry for every path at once, last path first; every start must end well and
+  // without a message. Returns what is on the clipboard afterwards.
+  static std::wstring CopiedTogether(int entry, const std::vector<std::wstring>& paths) {
+    std::vector<std::wstring> arguments;
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+      arguments.push_back(std::to_wstring(entry) + L" " + Quoted(*path));
+    }
+    unsigned long lingered = 0;
+    for (const test::CompanionRun& run :
+         test::RunCompanionsTogether(test::CompanionPath(), arguments, &lingered)) {
+      EXPECT_EQ(0u, run.exitCode);
+      EXPECT_FALSE(run.messageShown) << testing::PrintToString(run.message);
+    }
+    // About a second on a quiet machine; the bound leaves room for a loaded one and still
+    // catches a process that does not end by itself.
+    EXPECT_LT(lingered, 6000u) << "the starts ran on this long after the last start";
+    return test::ClipboardText();
+  }
+
+  static std::vector<std::wstring> Paths(std::size_t count) {
+    std::vector<std::wstring> paths;
+    for (std::size_t i = 0; i < count; ++i) paths.push_back(PathOf(kNames[i]));
+    return paths;
+  }
+
+  void SetUp() override { ASSERT_TRUE(test::SetClipboardText(L"before the selection")); }
+
+  static HWND keeper_;
+  static std::wstring folder_;
+};
+
+HWND CompanionSelection::keeper_ = nullptr;
+std::wstring CompanionSelection::folder_;
+
+TEST_F(CompanionSelection, FifteenItemsEndAsOneTextInTheFileManagersOrder) {
+  const std::vector<std::wstring> paths = Paths(kNames.size());
+  EXPECT_EQ(Joined(paths, L"\r\n"), CopiedTogether(1, paths));
+}
+
+TEST_F(CompanionSelection, FiveFilesOfOneFolderGiveItsLocationOnce) {
+  EXPECT_EQ(folder_, CopiedTogether(2, Paths(5)));
+}
+
+TEST_F(CompanionSelection, DetailsOfThreeItemsAreBlocksWithAnEmptyLineBetween) {
+  const std::wstring copied = CopiedTogether(5, Paths(3));
+  std::vector<std::wstring> blocks;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = copied.find(L"\r\n\r\n", start);
+    blocks.push_back(copied.substr(start, end == std::wstring::npos ? end : end - start));
+    if (end == std::wstring::npos) break;
+    start = end + 4;
+  }
+  ASSERT_EQ(3u, blocks.size()) << testing::PrintToString(copied);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(0u, blocks[i].find(L"名前: " + kNames[i] + L"\r\nフルパス: " + PathOf(kNames[i])))
+        << testing::PrintToString(blocks[i]);
+    EXPECT_NE(L'\n', blocks[i].back());
+  }
+}
+
+TEST_F(CompanionSelection, AMissingItemGetsItsMessageOnceAndTheOthersAreCopied) {
+  const std::wstring missing = PathOf(L"無い 5.txt");
+  std::vector<std::wstring> arguments;
+  for (const std::wstring& path : {Paths(4)[0], Paths(4)[1], missing, Paths(4)[2], Paths(4)[3]}) {
+    arguments.push_back(L"1 " + Quoted(path));
+  }
+  const std::vector<test::CompanionRun> runs =
+      test::RunCompanionsTogether(test::CompanionPath(), arguments);
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_EQ(i == 2 ? 2u : 0u, runs[i].exitCode) << i;
+    EXPECT_EQ(i == 2, runs[i].messageShown) << i;
+  }
+  EXPECT_NE(std::wstring::npos, runs[2].message.find(missing))
+      << testing::PrintToString(runs[2].message);
+  EXPECT_EQ(Joined(Paths(4), L"\r\n"), test::ClipboardText());
+}
+
+TEST_F(CompanionSelection, TwoUsesThreeSecondsApartAreSeparate) {
+  const std::vector<std::wstring> first = Paths(3);
+  const std::vector<std::wstring> second = {PathOf(kNames[10]), PathOf(kNames[12])};
+  const DWORD started = GetTickCount();
+  EXPECT_EQ(Joined(first, L"\r\n"), CopiedTogether(1, first));
+  const DWORD elapsed = GetTickCount() - started;
+  if (elapsed < 3000) Sleep(3000 - elapsed);
+  EXPECT_EQ(Joined(second, L"\r\n"), CopiedTogether(1, second));
+}
+
+TEST_F(CompanionSelection, AnItemOfMoreThanThreeHundredCharacters) {
+  std::wstring deep = folder_;
+  std::vector<std::wstring> levels;
+  while (deep.size() < 300) {
+    deep += L"\\長い 階層の フォルダ 名前 " + std::to_wstring(levels.size());
+    levels.push_back(deep);
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
+  }
+  const std::wstring file = deep + L"\\最後の ファイル.txt";
+  ASSERT_TRUE(MakeFile(L"\\\\?\\" + file));
+  EXPECT_EQ(file, CopiedTogether(1, {file}));
+  EXPECT_EQ(deep, CopiedTogether(2, {file}));
+  const std::wstring details = CopiedTogether(5, {file});
+  EXPECT_NE(std::wstring::npos, details.find(L"\r\nフルパス: " + file + L"\r\n"))
+      << testing::PrintToString(details);
+  DeleteFileW((L"\\\\?\\" + file).c_str());
+  for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+    RemoveDirectoryW((L"\\\\?\\" + *level).c_str());
+  }
+}
+
+}  // namespace
