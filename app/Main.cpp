@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dialog/Fmain.h"
+#include "platform/win32/SystemDllsOnly.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/window/ControlIds.h"
 #include "platform/win32/window/SetupWindow.h"
@@ -42,6 +43,7 @@ void BringRunningSetupForward() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  win32::LoadDllsFromSystemOnly();
   // A failed create leaves the start unguarded rather than refusing it.
   const UniqueKernelHandle running(CreateMutexW(nullptr, FALSE, kSetupRunningMutex));
   if (running != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {

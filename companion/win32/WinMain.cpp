@@ -9,8 +9,10 @@
 #include "companion/CompanionTexts.h"
 #include "companion/win32/Clipboard.h"
 #include "companion/win32/Win32ItemQueries.h"
+#include "platform/win32/SystemDllsOnly.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  win32::LoadDllsFromSystemOnly();
   companion::win32::Win32ItemQueries queries;
   companion::Outcome outcome = companion::PrepareFromCommandLine(GetCommandLineW(), queries);
   if (outcome.problem == companion::Problem::kNone &&
