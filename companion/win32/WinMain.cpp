@@ -10,8 +10,10 @@
 #include "companion/CompanionTexts.h"
 #include "companion/win32/Gathering.h"
 #include "companion/win32/Win32ItemQueries.h"
+#include "platform/win32/SystemDllsOnly.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  win32::LoadDllsFromSystemOnly();
   companion::win32::Win32ItemQueries queries;
   companion::PreparedStart start = companion::PrepareStart(GetCommandLineW(), queries);
   companion::Outcome& outcome = start.outcome;

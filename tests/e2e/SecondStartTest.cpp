@@ -1,13 +1,18 @@
 // Starting the setup again while its dialog is open: the second start hands the user the
 // dialog already there and ends at once, without a dialog of its own and without touching
-// the registry; two dialogs would each act on the registry as they found it.
+// the registry; two dialogs would each act on the registry as they found it. A start while
+// the earlier run is still ending, or while another program holds the setup's lock, opens
+// its own dialog after a wait instead of ending unseen.
 #include <memory>
 #include <type_traits>
 
+#include "Handles.h"
 #include "InstallerFixture.h"
 #include "Polling.h"
 #include "RegistryImage.h"
+#include "TestDesktop.h"
 #include "WindowLookup.h"
+#include "app/SetupRunLock.h"
 #include "dialog/ControlIds.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/window/WindowClasses.h"
@@ -111,6 +116,38 @@ TEST_F(SecondStartTest, AStartAfterTheFirstEndedOpensItsOwnDialog) {
   ASSERT_TRUE(Click(IDC_INSTALL));
   ASSERT_NO_FATAL_FAILURE(ExpectOutcome(L"インストールに成功しました！", BoxIcon::Information));
   EXPECT_EQ(ReadVerbImage(), InstalledImage(kStageDir));
+}
+
+TEST_F(SecondStartTest, AStartWhileTheEarlierRunIsEndingWaitsForItAndOpensItsOwnDialog) {
+  // With no window manager to confirm it, Wine keeps a program whose managed windows close
+  // for about two seconds a window: the first run is still ending when the next start comes.
+  ASSERT_TRUE(UseManagedWindows(true));
+  Launch();
+  ASSERT_TRUE(UseUnmanagedWindows());
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_TRUE(Click(IDC_INSTALL));
+  HWND box = WaitForMessageBox(process_->id(), kWindowTimeoutMs);
+  ASSERT_NE(box, nullptr) << "no outcome within " << kWindowTimeoutMs << " ms";
+  ASSERT_TRUE(PressOk(box));
+  ASSERT_TRUE(PollUntil(kWindowTimeoutMs, [&] { return !IsWindowVisible(window_); }));
+  ASSERT_TRUE(process_->Running()) << "the first run had ended already: nothing to wait for";
+
+  const ChildProcess first = std::move(*process_);
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  // Its start-up read what the first run had written.
+  EXPECT_TRUE(IsWindowEnabled(Control(IDC_UNINSTALL)));
+  EXPECT_TRUE(first.WaitForExit(kExitTimeoutMs));
+  ASSERT_TRUE(Click(IDC_EXIT));
+  EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "Exit did not end the second dialog";
+}
+
+TEST_F(SecondStartTest, AStartOpensItsDialogAllTheSameWhenAnotherProgramHoldsTheLock) {
+  // The lock's name is fixed: any program may take it first and never let go.
+  const win32::UniqueHandle squatter(CreateMutexW(nullptr, TRUE, VANTREL_SETUP_MUTEX));
+  ASSERT_NE(squatter, nullptr);
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_TRUE(Click(IDC_EXIT));
+  EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "Exit did not end the dialog";
 }
 
 }  // namespace
