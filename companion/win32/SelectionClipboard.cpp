@@ -8,9 +8,10 @@
 namespace companion::win32 {
 namespace {
 
+// Registering a name again gives the same number. Not kept in a function-local static: its
+// thread-safe initialisation would bring the C++ library's exception support into the program.
 UINT SelectionFormat() {
-  static const UINT format = RegisterClipboardFormatW(L"Vantrel.Selection");
-  return format;
+  return RegisterClipboardFormatW(L"Vantrel.Selection");
 }
 
 // Another program (a clipboard viewer, say) may hold the clipboard for a moment, so a refused

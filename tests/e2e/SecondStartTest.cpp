@@ -6,7 +6,6 @@
 #include <memory>
 #include <type_traits>
 
-#include "Handles.h"
 #include "InstallerFixture.h"
 #include "Polling.h"
 #include "RegistryImage.h"
