@@ -23,8 +23,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!window.Create(instance)) return 1;
   Fmain dialog(window, system.get());
   window.SetEvents(dialog);
-  // A missing companion file has been reported and the window closed: it is never shown.
-  if (!dialog.Form_Load()) return 0;
+  // A refusal has been reported and the window closed: it is never shown.
+  if (!dialog.Form_Load()) return dialog.ExitCode();
   window.Show();
-  return window.RunMessageLoop();
+  window.RunMessageLoop();
+  return dialog.ExitCode();
 }

@@ -26,11 +26,24 @@ bool IsFlag(std::int32_t value, std::int32_t flag) {
 Fmain::Fmain(platform::DialogWindow& window, platform::System& sys) : window_(window), sys_(sys) {}
 
 bool Fmain::Form_Load() {
-  appDir_ = AddBackslash(sys_.app.Directory());
+  const std::wstring directory = sys_.app.Directory();
+  appDir_ = AddBackslash(directory);
+
+  // Every name given to the registry, profile and file calls goes through the 8-bit code page;
+  // a folder name that changes on the way would be checked and registered in its changed form.
+  if (!sys_.codepage.Holds(appDir_)) {
+    window_.ShowMessage(std::wstring(texts::kFolderNameNotHeld) + L"\r\n" + directory +
+                            L"\r\n\r\n" + texts::kMoveToPlainName,
+                        MessageIcon::Error);
+    exitStatus_ = ExitStatus::FolderNameNotHeld;
+    window_.Close();
+    return false;
+  }
 
   const std::wstring missing = MissingCompanionFile();
   if (!missing.empty()) {
     window_.ShowMessage(std::wstring(texts::kMissingFile) + L"\r\n" + missing, MessageIcon::Error);
+    exitStatus_ = ExitStatus::MissingFile;
     window_.Close();
     return false;
   }
@@ -98,21 +111,38 @@ void Fmain::comExit_Click() {
 }
 
 void Fmain::comInstall_Click(std::int16_t index) {
-  SetupMenus(index);
+  // The commands start the companion for every user, administrators included: whoever may
+  // replace it may run their own program in their name. Removing commands needs no question.
+  if (index == kInstallMode && OthersMayChangeProgram() &&
+      !window_.AskWarning(std::wstring(texts::kOthersMayChange) + L"\r\n" + appDir_ + L"\r\n\r\n" +
+                          texts::kOthersMayChangeRisk))
+    return;  // No: back to the dialog, nothing written
+
+  if (!SetupMenus(index)) {
+    exitStatus_ = index == kUninstallMode ? ExitStatus::UninstallFailed : ExitStatus::InstallFailed;
+  }
   window_.Close();  // the program ends after every run, whatever its outcome
 }
 
-void Fmain::SetupMenus(std::int16_t mode) {
+bool Fmain::OthersMayChangeProgram() {
+  for (const std::wstring& path : {appDir_, appDir_ + names::kCompanionProgram}) {
+    if (sys_.security.OrdinaryUsersMayChange(path) != platform::UserAccess::Denied) return true;
+  }
+  return false;
+}
+
+bool Fmain::SetupMenus(std::int16_t mode) {
   const std::wstring prefix = mode == kUninstallMode ? texts::kUninstallPrefix : L"";
   for (entries::Root root : entries::kRoots) {
     for (int entry = 1; entry <= entries::kCount; ++entry) {
       if (!ProcessVerb(mode, entry - 1, root == entries::Root::Files)) {
         window_.ShowMessage(prefix + texts::kInstallFailed, MessageIcon::Error);
-        return;  // later verbs are left as they are
+        return false;  // later verbs are left as they are
       }
     }
   }
   window_.ShowMessage(prefix + texts::kInstallSucceeded, MessageIcon::Information);
+  return true;
 }
 
 // Deletes one verb and, when the row asks for it under this root, writes it again. False when

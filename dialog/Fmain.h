@@ -7,6 +7,16 @@
 #include "platform/DialogWindow.h"
 #include "platform/System.h"
 
+// What the program ends with, so that scripts and deployment tools can tell. (1 is taken by
+// the entry point: the window could not be created.)
+enum class ExitStatus : int {
+  Success = 0,  // Install or Uninstall succeeded, or the user left with Exit
+  MissingFile = 2,
+  FolderNameNotHeld = 3,
+  InstallFailed = 4,
+  UninstallFailed = 5,
+};
+
 // True when every bit of flag is set in value.
 bool IsFlag(std::int32_t value, std::int32_t flag);
 
@@ -14,8 +24,9 @@ class Fmain : public platform::DialogEvents {
  public:
   Fmain(platform::DialogWindow& window, platform::System& sys);
 
-  // Runs once before the window is shown. False when the dialog closed itself (a companion
-  // file is missing): the window must not be shown.
+  // Runs once before the window is shown. False when the dialog closed itself (the folder's
+  // name does not survive the code page, or a companion file is missing): the window must not
+  // be shown.
   bool Form_Load();
 
   void lstInstalls_Click() override;
@@ -27,15 +38,22 @@ class Fmain : public platform::DialogEvents {
   void m_Fol_Click();
 
   const std::wstring& AppDir() const { return appDir_; }
+  // The program's exit code once the dialog has closed.
+  int ExitCode() const { return static_cast<int>(exitStatus_); }
 
  private:
   // The first companion file that is missing, or an empty text.
   std::wstring MissingCompanionFile();
   std::int32_t ProbeRegisteredTargets(int entry);
-  void SetupMenus(std::int16_t mode);
+  // True when a group of ordinary users may change the folder or the companion program, or
+  // when that cannot be told.
+  bool OthersMayChangeProgram();
+  // False when the run stopped at a verb that could not be written or removed.
+  bool SetupMenus(std::int16_t mode);
   bool ProcessVerb(std::int16_t mode, int row, bool filesRoot);
 
   platform::DialogWindow& window_;
   platform::System& sys_;
   std::wstring appDir_;
+  ExitStatus exitStatus_ = ExitStatus::Success;
 };

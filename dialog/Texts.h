@@ -21,6 +21,24 @@ inline constexpr wchar_t kMissingFile[] = L"次のファイルが存在しませ
 inline constexpr wchar_t kUninstallPrefix[] = L"アン";
 inline constexpr wchar_t kInstallSucceeded[] = L"インストールに成功しました！";
 inline constexpr wchar_t kInstallFailed[] = L"インストールに失敗しました。";
+// Start-up refuses a folder whose name the 8-bit code page cannot hold: the registry, profile
+// and file calls would be given another name.
+inline constexpr wchar_t kFolderNameNotHeld[] =
+    L"次のフォルダの名前には、この Windows の文字コードで表せない文字が含まれています。";
+inline constexpr wchar_t kMoveToPlainName[] =
+    L"このままでは、別のフォルダを調べたり登録したりしてしまうおそれがあります。\r\n"
+    L"名前にそのような文字を含まないフォルダ（例: C:\\Program Files\\Vantrel）にプログラムを"
+    L"移してから、もう一度実行してください。";
+// Install asks before it registers commands from a place that others may change.
+inline constexpr wchar_t kOthersMayChange[] =
+    L"次のフォルダ、またはその中の Vantrel.Dll は、管理者以外のユーザーも変更できる可能性が"
+    L"あります。";
+inline constexpr wchar_t kOthersMayChangeRisk[] =
+    L"ここからインストールすると、だれかが Vantrel.Dll をほかのプログラムに置き換えて、"
+    L"メニューを使った人（管理者を含む）の権限でそのプログラムを動かせるおそれがあります。\r\n\r\n"
+    L"zip の中身を C:\\Program Files\\Vantrel など管理者だけが変更できるフォルダに展開し、"
+    L"そこから Install.exe を実行してください。\r\n\r\n"
+    L"このままインストールしますか？";
 
 // Hints for rows 0 to 4, with the escapes that ExpandEscapes expands.
 inline constexpr const wchar_t* kHints[] = {

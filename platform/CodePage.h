@@ -10,8 +10,11 @@ class CodePage {
  public:
   virtual ~CodePage() = default;
 
-  // Characters the code page cannot hold are replaced as the platform's standard conversion does.
+  // A character the code page cannot hold becomes the code page's default character, never a
+  // look-alike: "¥" must not turn into a backslash, nor "é" into "e".
   virtual std::string ToAnsi(std::wstring_view text) const = 0;
+  // True when text survives the conversion to the code page unchanged.
+  virtual bool Holds(std::wstring_view text) const = 0;
   virtual std::wstring FromAnsi(std::string_view bytes) const = 0;
 };
 

@@ -11,7 +11,7 @@ namespace platform {
 enum class Button { Install, Uninstall, Exit, AllSelect, Details };
 enum class MenuItem { File, Folder };
 // Values are the message-box style bits.
-enum class MessageIcon : unsigned { Error = 16, Information = 64 };
+enum class MessageIcon : unsigned { Error = 16, Warning = 48, Information = 64 };
 
 // A control's position in twips, relative to the window's client area.
 struct TwipRect {
@@ -63,6 +63,9 @@ class DialogWindow {
 
   // Modal; OK button; the program's title as caption.
   virtual void ShowMessage(const std::wstring& text, MessageIcon icon) = 0;
+  // Modal; warning icon, Yes and No buttons with No the default; the program's title as
+  // caption. True when the user answers Yes.
+  virtual bool AskWarning(const std::wstring& text) = 0;
   // Closes the dialog; closing the only window ends the program.
   virtual void Close() = 0;
 };

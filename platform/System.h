@@ -1,8 +1,10 @@
-// Everything the support units reach through: one place to hand the real platform or the fakes.
+// Everything the dialog and the support units reach through: one place to hand the real
+// platform or the fakes.
 #pragma once
 
 #include "platform/Application.h"
 #include "platform/CodePage.h"
+#include "platform/FileSecurity.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
@@ -15,6 +17,7 @@ struct System {
   FileSystem& files;
   const CodePage& codepage;
   Application& app;
+  const FileSecurity& security;
 };
 
 }  // namespace platform

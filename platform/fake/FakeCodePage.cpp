@@ -6,7 +6,9 @@ std::string FakeCodePage::ToAnsi(std::wstring_view text) const {
   std::string bytes;
   for (wchar_t wc : text) {
     const auto c = static_cast<std::uint32_t>(wc);
-    if (c < 0x80) {
+    if (missing_.count(wc) != 0) {
+      bytes += '?';
+    } else if (c < 0x80) {
       bytes += static_cast<char>(c);
     } else if (c < 0x800) {
       bytes += static_cast<char>(0xC0 | (c >> 6));
@@ -20,6 +22,10 @@ std::string FakeCodePage::ToAnsi(std::wstring_view text) const {
     }
   }
   return bytes;
+}
+
+bool FakeCodePage::Holds(std::wstring_view text) const {
+  return FromAnsi(ToAnsi(text)) == text;
 }
 
 std::wstring FakeCodePage::FromAnsi(std::string_view bytes) const {

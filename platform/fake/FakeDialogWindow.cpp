@@ -84,4 +84,9 @@ void FakeDialogWindow::ShowMessage(const std::wstring& text, platform::MessageIc
   messages_.push_back(Message{text, icon});
 }
 
+bool FakeDialogWindow::AskWarning(const std::wstring& text) {
+  messages_.push_back(Message{text, platform::MessageIcon::Warning});
+  return warningAnswer_;
+}
+
 }  // namespace fake

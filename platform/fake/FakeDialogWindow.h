@@ -39,6 +39,8 @@ class FakeDialogWindow : public platform::DialogWindow {
   // What the user does.
   void UserSelectRow(int row);
   void UserToggleCheck(int row);
+  // The answer the user gives to the next warnings (No unless told).
+  void AnswerWarnings(bool yes) { warningAnswer_ = yes; }
   // The item the user picks in the next popups (nothing: the popup is dismissed).
   void ChoosePopupItem(std::optional<platform::MenuItem> item) { nextChoice_ = item; }
 
@@ -66,6 +68,8 @@ class FakeDialogWindow : public platform::DialogWindow {
   void SetMenuChecked(platform::MenuItem item, bool checked) override;
   std::optional<platform::MenuItem> ShowPopup(int x, int y) override;
   void ShowMessage(const std::wstring& text, platform::MessageIcon icon) override;
+  // Recorded among the messages, with the warning icon.
+  bool AskWarning(const std::wstring& text) override;
   void Close() override { closed_ = true; }
 
  private:
@@ -79,6 +83,7 @@ class FakeDialogWindow : public platform::DialogWindow {
   std::map<platform::Button, bool> enabled_;
   std::map<platform::MenuItem, bool> menuChecked_;
   std::optional<platform::MenuItem> nextChoice_;
+  bool warningAnswer_ = false;
   std::wstring hint_;
   std::vector<Message> messages_;
   std::vector<Popup> popups_;

@@ -1,12 +1,15 @@
-// In-memory profile files, file system, code page and application facts for the native tests.
+// In-memory profile files, file system, code page, file security and application facts for the
+// native tests.
 #pragma once
 
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/Application.h"
 #include "platform/CodePage.h"
+#include "platform/FileSecurity.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 
@@ -40,11 +43,32 @@ class FakeFileSystem : public platform::FileSystem {
 };
 
 // Stands in for the 8-bit code page with UTF-8, which like code page 932 gives Japanese
-// characters more than one byte.
+// characters more than one byte. Characters beyond the BMP, and those named by CannotHold,
+// become '?'.
 class FakeCodePage : public platform::CodePage {
  public:
+  void CannotHold(wchar_t character) { missing_.insert(character); }
+
   std::string ToAnsi(std::wstring_view text) const override;
+  bool Holds(std::wstring_view text) const override;
   std::wstring FromAnsi(std::string_view bytes) const override;
+
+ private:
+  std::set<wchar_t> missing_;
+};
+
+// Paths that ordinary users may change, or whose security cannot be read; every other path
+// is open to administrators only. Records the paths asked about.
+class FakeFileSecurity : public platform::FileSecurity {
+ public:
+  void Set(const std::wstring& path, platform::UserAccess access) { access_[path] = access; }
+  const std::vector<std::wstring>& asked() const { return asked_; }
+
+  platform::UserAccess OrdinaryUsersMayChange(const std::wstring& path) const override;
+
+ private:
+  std::map<std::wstring, platform::UserAccess> access_;
+  mutable std::vector<std::wstring> asked_;
 };
 
 class FakeApplication : public platform::Application {

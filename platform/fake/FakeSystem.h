@@ -22,7 +22,8 @@ struct FakeSystem {
   FakeFileSystem files;
   FakeCodePage codepage;
   FakeApplication app;
-  platform::System sys{registry, profile, files, codepage, app};
+  FakeFileSecurity security;
+  platform::System sys{registry, profile, files, codepage, app, security};
 };
 
 }  // namespace fake

@@ -36,7 +36,14 @@ class Win32FileSystem : public platform::FileSystem {
 class Win32CodePage : public platform::CodePage {
  public:
   std::string ToAnsi(std::wstring_view text) const override;
+  bool Holds(std::wstring_view text) const override;
   std::wstring FromAnsi(std::string_view bytes) const override;
+};
+
+// Reads a file's or folder's owner and access list with GetFileSecurityW.
+class Win32FileSecurity : public platform::FileSecurity {
+ public:
+  platform::UserAccess OrdinaryUsersMayChange(const std::wstring& path) const override;
 };
 
 // The running executable's directory and base name, from GetModuleFileNameW.
@@ -62,7 +69,8 @@ class Win32System {
   Win32FileSystem files_;
   Win32CodePage codepage_;
   Win32Application app_;
-  platform::System system_{registry_, profile_, files_, codepage_, app_};
+  Win32FileSecurity security_;
+  platform::System system_{registry_, profile_, files_, codepage_, app_, security_};
 };
 
 }  // namespace win32

@@ -64,6 +64,7 @@ void InstallerTest::ExpectOutcome(const std::wstring& text, BoxIcon icon) {
   EXPECT_EQ(IconShownBy(box), icon);
   ASSERT_TRUE(PressOk(box));
   EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "the installer did not end after OK";
+  EXPECT_EQ(process_->ExitCode() == 0u, icon == BoxIcon::Information) << "exit code";
 }
 
 void InstallerTest::InstallAsStarted(const std::wstring& dir) {

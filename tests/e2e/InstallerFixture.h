@@ -44,7 +44,7 @@ class InstallerTest : public ::testing::Test {
   bool Click(int id) const;
 
   // Waits for the outcome message box, checks its caption, text and icon, presses OK and
-  // checks that the program then ends.
+  // checks that the program then ends: with 0 after an information only.
   void ExpectOutcome(const std::wstring& text, BoxIcon icon);
   // A whole install run with every row as it starts: Launch, Install, success.
   void InstallAsStarted(const std::wstring& dir = kStageDir);

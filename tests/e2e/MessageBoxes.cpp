@@ -105,6 +105,11 @@ bool PressOk(HWND box) {
   return ok != nullptr && PostMessageW(ok, BM_CLICK, 0, 0);
 }
 
+bool PressButton(HWND box, int id) {
+  HWND button = GetDlgItem(box, id);
+  return button != nullptr && PostMessageW(button, BM_CLICK, 0, 0);
+}
+
 BoxIcon IconShownBy(HWND box) {
   IconSearch search{nullptr};
   EnumChildWindows(box, StopAtIconStatic, reinterpret_cast<LPARAM>(&search));
@@ -122,6 +127,8 @@ BoxIcon IconShownBy(HWND box) {
   const long long toInformation =
       Distance(shown, RenderIcon(IDI_INFORMATION, width, height, background));
   const long long toError = Distance(shown, RenderIcon(IDI_ERROR, width, height, background));
+  const long long toWarning = Distance(shown, RenderIcon(IDI_WARNING, width, height, background));
+  if (toWarning < toInformation && toWarning < toError) return BoxIcon::Warning;
   if (toInformation == toError) return BoxIcon::Unknown;
   return toInformation < toError ? BoxIcon::Information : BoxIcon::Error;
 }

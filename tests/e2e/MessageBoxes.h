@@ -15,8 +15,9 @@ HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs);
 // The message itself: the box's static control 0xFFFF.
 std::wstring MessageTextOf(HWND box);
 bool PressOk(HWND box);
+bool PressButton(HWND box, int id);  // IDYES, IDNO, ...
 
-enum class BoxIcon { Unknown, Information, Error };
+enum class BoxIcon { Unknown, Information, Warning, Error };
 // Which standard icon the box shows, judged from the pixels on screen against the system's
 // own icons drawn on the same background.
 BoxIcon IconShownBy(HWND box);

@@ -112,6 +112,7 @@ TEST_F(OddRegistryTest, InstallReportsAnUntickedVerbItCannotRemoveAndStopsThere)
   ASSERT_NO_FATAL_FAILURE(LaunchWithEveryRowRegistered());
   ASSERT_TRUE(List().SetRowChecked(2, false));
   ASSERT_NO_FATAL_FAILURE(Press(IDC_INSTALL, kInstallFailed, BoxIcon::Error));
+  EXPECT_EQ(process_->ExitCode(), 4u);
 
   // Entries 1 and 2 were rewritten; entry 3 lost its command but its key stayed; the rest of
   // "*" and all of "Folder" were not touched.
@@ -132,6 +133,7 @@ TEST_F(OddRegistryTest, UninstallStopsAtAVerbWhoseCommandHasAForeignSubKey) {
 
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_NO_FATAL_FAILURE(Press(IDC_UNINSTALL, kUninstallFailed, BoxIcon::Error));
+  EXPECT_EQ(process_->ExitCode(), 5u);
 
   // Everything before the verb went; the verb, its command and the later verbs stayed whole.
   RegistryImage expected = seeded;

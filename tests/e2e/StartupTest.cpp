@@ -32,6 +32,7 @@ class StartupTest : public InstallerTest {
         << "the main window showed although a file is missing";
     ASSERT_TRUE(PressOk(box));
     EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "the installer did not end after OK";
+    EXPECT_EQ(process_->ExitCode(), 2u);
     for (VerbRoot root : kVerbRoots) {
       for (int entry = 1; entry <= kEntryCount; ++entry)
         EXPECT_FALSE(ClassesKeyExists(VerbKeyPath(root, entry)));
@@ -145,6 +146,7 @@ TEST_F(StartupTest, ExitEndsTheProgramWithoutRegistering) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_TRUE(Click(IDC_EXIT));
   EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "Exit did not end the installer";
+  EXPECT_EQ(process_->ExitCode(), 0u);
   for (VerbRoot root : kVerbRoots) {
     for (int entry = 1; entry <= kEntryCount; ++entry)
       EXPECT_FALSE(ClassesKeyExists(VerbKeyPath(root, entry)));

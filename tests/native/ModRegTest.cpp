@@ -126,7 +126,7 @@ TEST_F(ModRegTest, DeleteKeyFollowsThePlatformAboutSubKeys) {
   EXPECT_TRUE(registry.HasKey("Folder\\shell\\Vantrel1\\command"));
 
   FakeRegistry old(FakeRegistry::DeleteBehaviour::TakesSubKeys);
-  platform::System oldSys{old, profile, files, codepage, app};
+  platform::System oldSys{old, profile, files, codepage, app, security};
   old.AddKey("Folder\\shell\\Vantrel1\\command");
   EXPECT_TRUE(ModReg::DeleteKey(oldSys, ModReg::kClassesRoot, L"Folder\\shell\\Vantrel1"));
   EXPECT_EQ(old.KeysBelow("Folder\\shell"), Lines{});

@@ -314,6 +314,11 @@ void SetupWindow::ShowMessage(const std::wstring& text, platform::MessageIcon ic
               MB_OK | static_cast<UINT>(icon));
 }
 
+bool SetupWindow::AskWarning(const std::wstring& text) {
+  return MessageBoxW(window_ != nullptr ? window_ : owner_.get(), text.c_str(),
+                     design_.messageTitle, MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
+}
+
 void SetupWindow::Close() {
   if (window_ != nullptr) DestroyWindow(window_);
 }

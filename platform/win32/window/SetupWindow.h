@@ -55,6 +55,7 @@ class SetupWindow : public platform::DialogWindow {
   std::optional<platform::MenuItem> ShowPopup(int x, int y) override;
 
   void ShowMessage(const std::wstring& text, platform::MessageIcon icon) override;
+  bool AskWarning(const std::wstring& text) override;
   void Close() override;
 
  private:
