@@ -34,7 +34,7 @@ void CheckList::Attach(HWND list) {
 
 void CheckList::Clear() {
   ListView_DeleteAllItems(list_);
-  tips_.Refresh();
+  RefreshLabelTips();
 }
 
 void CheckList::Insert(int row, const std::wstring& text) {
@@ -108,7 +108,13 @@ bool CheckList::IsTickOrSelectionChange(const NMLISTVIEW& change) {
 
 void CheckList::FitColumn() {
   ListView_SetColumnWidth(list_, 0, LVSCW_AUTOSIZE_USEHEADER);
-  tips_.Refresh();
+  RefreshLabelTips();
+}
+
+void CheckList::RefreshLabelTips() {
+  std::vector<std::wstring> texts;
+  for (int row = 0; row < Count(); ++row) texts.push_back(Text(row));
+  tips_.Refresh(texts);
 }
 
 }  // namespace win32

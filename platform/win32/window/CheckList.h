@@ -38,6 +38,7 @@ class CheckList {
   // Keeps the one column exactly as wide as the list's client area, which narrows when a
   // vertical scroll bar appears.
   void FitColumn();
+  void RefreshLabelTips();
 
   HWND list_ = nullptr;
   LabelTips tips_;

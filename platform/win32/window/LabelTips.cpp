@@ -2,10 +2,6 @@
 
 #include <commctrl.h>
 
-#include <string>
-
-#include "platform/win32/TextBuffer.h"
-
 namespace win32 {
 
 namespace {
@@ -23,18 +19,6 @@ TTTOOLINFOW ToolOf(HWND list, int row) {
   return tool;
 }
 
-std::wstring RowText(HWND list, int row) {
-  return TextFromCall(
-      [&](wchar_t* buffer, std::size_t capacity) {
-        LVITEMW item{};
-        item.pszText = buffer;
-        item.cchTextMax = static_cast<int>(capacity);
-        return static_cast<std::size_t>(SendMessageW(
-            list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
-      },
-      256);
-}
-
 }  // namespace
 
 void LabelTips::Attach(HWND list) {
@@ -45,15 +29,15 @@ void LabelTips::Attach(HWND list) {
       nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(list, GWLP_HINSTANCE)), nullptr);
 }
 
-void LabelTips::Refresh() {
+void LabelTips::Refresh(const std::vector<std::wstring>& rowTexts) {
   if (tips_ == nullptr) return;
   for (int row = 0; row < tools_; ++row) {
     TTTOOLINFOW tool = ToolOf(list_, row);
     SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
-  tools_ = ListView_GetItemCount(list_);
+  tools_ = static_cast<int>(rowTexts.size());
   for (int row = 0; row < tools_; ++row) {
-    std::wstring text = RowText(list_, row);
+    std::wstring text = rowTexts[static_cast<std::size_t>(row)];
     RECT label{};
     if (!ListView_GetItemRect(list_, row, &label, LVIR_LABEL)) continue;
     const int width = ListView_GetStringWidth(list_, text.c_str());

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 namespace win32 {
 
 class LabelTips {
@@ -16,8 +19,8 @@ class LabelTips {
   // Creates the tooltip control, owned by the list's top-level window and destroyed with it.
   void Attach(HWND list);
   // Gives every row that is cut a tip with its whole text, and the others none; to be called
-  // whenever rows or the column width change.
-  void Refresh();
+  // with the rows' texts whenever rows or the column width change.
+  void Refresh(const std::vector<std::wstring>& rowTexts);
 
  private:
   HWND list_ = nullptr;
