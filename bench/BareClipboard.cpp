@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/Handles.h"
+
 namespace {
 
 bool OpenWithRetries(HWND owner) {
@@ -35,23 +37,24 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR lpCmdLine, int) {
   std::wstring text = lpCmdLine;
   const bool append = !text.empty() && text[0] == L'+';
   if (append) text.erase(0, 1);
-  HWND owner =
-      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, hInstance, nullptr);
-  if (owner == nullptr || !OpenWithRetries(owner)) return 1;
+  const win32::UniqueWindow owner(
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, hInstance, nullptr));
+  if (!owner || !OpenWithRetries(owner.get())) return 1;
   if (append) {
     const std::wstring before = CurrentText();
     if (!before.empty()) text = before + L"\r\n" + text;
   }
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
   bool done = false;
-  if (block != nullptr) {
-    std::memcpy(GlobalLock(block), text.c_str(), bytes);
-    GlobalUnlock(block);
-    done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    if (!done) GlobalFree(block);
+  if (block) {
+    {
+      const win32::ScopedGlobalLock locked(block.get());
+      if (locked.data() != nullptr) std::memcpy(locked.data(), text.c_str(), bytes);
+    }
+    done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
+    if (done) static_cast<void>(block.release());  // the clipboard owns it now
   }
   CloseClipboard();
-  DestroyWindow(owner);
   return done ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "platform/win32/Handles.h"
+
 namespace test {
 namespace {
 
@@ -18,22 +20,23 @@ bool OpenWithRetries(HWND owner) {
 }  // namespace
 
 bool SetClipboardText(const std::wstring& text) {
-  HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-  if (owner == nullptr) return false;
+  const win32::UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+  if (!owner) return false;
   bool done = false;
-  if (OpenWithRetries(owner)) {
+  if (OpenWithRetries(owner.get())) {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (block != nullptr) {
-      std::memcpy(GlobalLock(block), text.c_str(), bytes);
-      GlobalUnlock(block);
-      done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-      if (!done) GlobalFree(block);
+    win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (block) {
+      {
+        const win32::ScopedGlobalLock locked(block.get());
+        if (locked.data() != nullptr) std::memcpy(locked.data(), text.c_str(), bytes);
+      }
+      done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
+      if (done) static_cast<void>(block.release());  // the clipboard owns it now
     }
     CloseClipboard();
   }
-  DestroyWindow(owner);
   return done;
 }
 
