@@ -12,6 +12,10 @@ namespace probe {
 namespace {
 
 constexpr double kGiveUpMs = 20000;
+// Under Wine the clipboard's contents move to the desktop process for a moment after the
+// window that set them is gone; a run started within that moment is seen tens of
+// milliseconds late, whichever program it times. Each run waits it out first.
+constexpr DWORD kSettleMs = 300;
 constexpr wchar_t kMarker[] = L"probe: before the run";
 
 bool SetText(const std::wstring& text) {
@@ -66,6 +70,7 @@ std::wstring ReadText() {
 double TimeUntilText(const std::wstring& program, const std::vector<std::wstring>& arguments,
                      const std::function<bool(const std::wstring&)>& done, double* ended) {
   if (!SetText(kMarker)) return -1;
+  Sleep(kSettleMs);
   const Stopwatch clock;
   std::vector<::win32::UniqueHandle> processes;
   processes.reserve(arguments.size());
