@@ -113,6 +113,7 @@ void CheckList::FitColumn() {
 
 void CheckList::RefreshLabelTips() {
   std::vector<std::wstring> texts;
+  texts.reserve(static_cast<std::size_t>(Count()));
   for (int row = 0; row < Count(); ++row) texts.push_back(Text(row));
   tips_.Refresh(texts);
 }
