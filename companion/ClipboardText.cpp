@@ -47,8 +47,4 @@ PreparedStart PrepareStart(const std::wstring& commandLine, ItemQueries& queries
   return PreparedStart{request.entry, BuildClipboardText(request.entry, request.path, queries)};
 }
 
-Outcome PrepareFromCommandLine(const std::wstring& commandLine, ItemQueries& queries) {
-  return PrepareStart(commandLine, queries).outcome;
-}
-
 }  // namespace companion

@@ -22,6 +22,5 @@ struct PreparedStart {
 
 // Reads the command line and builds its text: everything the program does but the clipboard.
 PreparedStart PrepareStart(const std::wstring& commandLine, ItemQueries& queries);
-Outcome PrepareFromCommandLine(const std::wstring& commandLine, ItemQueries& queries);
 
 }  // namespace companion

@@ -105,23 +105,23 @@ TEST_F(ClipboardTextTest, AMissingItemIsAProblemNamingThePathAsGiven) {
   }
 }
 
-TEST(PrepareFromCommandLine, RunsTheWholeCommand) {
+TEST(PrepareStart, RunsTheWholeCommand) {
   FakeItemQueries fs;
   fs.Add(L"C:\\", ItemKind::Folder, L"C:\\", L"C:\\");
   fs.Add(L"C:\\a b\\c d.txt", ItemKind::File, L"C:\\a b\\c d.txt", L"C:\\AB~1\\CD~1.TXT");
-  Outcome outcome = PrepareFromCommandLine(L"\"C:\\V\\Vantrel.Dll\" 4 \"C:\\a b\\c d.txt\"", fs);
+  Outcome outcome = PrepareStart(L"\"C:\\V\\Vantrel.Dll\" 4 \"C:\\a b\\c d.txt\"", fs).outcome;
   EXPECT_EQ(Problem::kNone, outcome.problem);
   EXPECT_EQ(L"C:\\AB~1", outcome.text);
-  outcome = PrepareFromCommandLine(L"\"C:\\V\\Vantrel.Dll\" 2 \"C:\\\"", fs);
+  outcome = PrepareStart(L"\"C:\\V\\Vantrel.Dll\" 2 \"C:\\\"", fs).outcome;
   EXPECT_EQ(Problem::kNone, outcome.problem);
   EXPECT_EQ(L"C:\\", outcome.text);
 }
 
-TEST(PrepareFromCommandLine, CommandLineProblemsAskNothingOfTheFileSystem) {
+TEST(PrepareStart, CommandLineProblemsAskNothingOfTheFileSystem) {
   FakeItemQueries fs;
-  EXPECT_EQ(Problem::kMissingEntry, PrepareFromCommandLine(L"Vantrel.Dll", fs).problem);
-  EXPECT_EQ(Problem::kUnknownEntry, PrepareFromCommandLine(L"Vantrel.Dll 9 C:\\", fs).problem);
-  EXPECT_EQ(Problem::kMissingPath, PrepareFromCommandLine(L"Vantrel.Dll 1", fs).problem);
+  EXPECT_EQ(Problem::kMissingEntry, PrepareStart(L"Vantrel.Dll", fs).outcome.problem);
+  EXPECT_EQ(Problem::kUnknownEntry, PrepareStart(L"Vantrel.Dll 9 C:\\", fs).outcome.problem);
+  EXPECT_EQ(Problem::kMissingPath, PrepareStart(L"Vantrel.Dll 1", fs).outcome.problem);
   EXPECT_TRUE(fs.asked.empty());
 }
 
