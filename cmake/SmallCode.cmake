@@ -1,19 +1,26 @@
 # Size settings for the two shipped programs and the libraries linked into them (MinGW).
 #
 # vantrel_small_code(target): unused functions and data dropped at link time, symbols
-# stripped outside Debug, no exceptions or RTTI (the programs use neither).
+# stripped outside Debug, no exceptions or RTTI (the programs use neither). On i686 no unwind
+# tables either (they were 14.8 KiB of Install.exe's 91): only exceptions read them there.
+# x86_64 Windows walks the stack through .pdata and .xdata itself, and its calling convention
+# requires them for every function that calls another, so they stay.
 # _GLIBCXX_ASSERTIONS turns on the C++ library's bounds checks; it also switches off the
 # library's extern templates, so std::string and std::wstring are built from the members in
 # use instead of linking the runtime's prebuilt copy whole (about 80 KiB with its exception
 # paths).
 #
 # vantrel_small_program(target): the above, plus the runtime replacements that keep the C++
-# library's exception machinery out of the executable (platform/win32/runtime).
+# library's exception machinery out of the executable (platform/win32/runtime); on i686 the
+# prebuilt runtime objects' unwind tables are dropped at link time too (NoUnwindTables.ld).
 function(vantrel_small_code target)
   if(MINGW)
     target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections
       $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
     target_compile_definitions(${target} PRIVATE _GLIBCXX_ASSERTIONS)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables)
+    endif()
   elseif(MSVC)
     target_compile_options(${target} PRIVATE /O1 /GR-)
   endif()
@@ -25,6 +32,11 @@ function(vantrel_small_program target)
     target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/runtime/SmallRuntime.cpp)
     target_link_options(${target} PRIVATE -municode -Wl,--gc-sections
       $<$<NOT:$<CONFIG:Debug>>:-s> -Wl,-Map=$<TARGET_FILE:${target}>.map)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      set(script ${PROJECT_SOURCE_DIR}/cmake/NoUnwindTables.ld)
+      target_link_options(${target} PRIVATE -Wl,-T,${script})
+      set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${script})
+    endif()
     # The link map tells which members of the C++ library were linked in, and for which
     # symbol: the check fails the build, naming the internal, when a toolchain change makes
     # one of the replacements miss and the library's exception machinery comes back.
