@@ -18,6 +18,8 @@
 # vantrel_small_program(target): the above, plus the runtime replacements that keep the C++
 # library's exception machinery out of the executable (platform/win32/runtime); on i686 the
 # prebuilt runtime objects' unwind tables are dropped at link time too (NoUnwindTables.ld).
+# The program's header gets no time stamp (0 instead of the time of the link), so that the same
+# sources and tools give the same bytes; its checksum then follows from those bytes alone.
 function(vantrel_small_code target)
   if(MINGW)
     target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections
@@ -38,7 +40,7 @@ function(vantrel_small_program target)
   vantrel_small_code(${target})
   if(MINGW)
     target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/runtime/SmallRuntime.cpp)
-    target_link_options(${target} PRIVATE -municode -Wl,--gc-sections
+    target_link_options(${target} PRIVATE -municode -Wl,--gc-sections -Wl,--no-insert-timestamp
       $<$<NOT:$<CONFIG:Debug>>:-s> -Wl,-Map=$<TARGET_FILE:${target}>.map)
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
       set(script ${PROJECT_SOURCE_DIR}/cmake/NoUnwindTables.ld)
@@ -53,5 +55,8 @@ function(vantrel_small_program target)
         -DPROGRAM=$<TARGET_FILE_NAME:${target}>
         -P ${PROJECT_SOURCE_DIR}/cmake/CheckSmallRuntime.cmake
       VERBATIM)
+  elseif(MSVC)
+    target_compile_options(${target} PRIVATE /Brepro)
+    target_link_options(${target} PRIVATE /Brepro)
   endif()
 endfunction()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the release zip from the two programs and the user files beside this script:
+# Builds the release zip from the two programs and the user files beside this script, and
+# SHA256SUMS beside it (the zip's and the two programs' SHA-256, as sha256sum writes them):
 #   make-zip.sh --program Install.exe --companion Vantrel.Dll --output Vantrel-1.00-win32.zip
 #               --version 1.00 [--strip i686-w64-mingw32-strip]
-# With --strip the programs go in without their symbols, whatever the build kept.
+# With --strip the programs go in without their symbols, whatever the build kept. The same
+# sources and tools give the same bytes: see the time stamps below.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -26,7 +28,8 @@ trap 'rm -rf "$stage"' EXIT
   --version "$version" "${strip[@]}"
 
 # The same sources give the same zip: entries carry the time of the last commit (or
-# SOURCE_DATE_EPOCH), not the time of the build.
+# SOURCE_DATE_EPOCH), not the time of the build, and fixed permissions in a fixed order. The
+# programs carry no time of their own (linked with --no-insert-timestamp).
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2>/dev/null || date +%s)}
 
 mkdir -p "$(dirname "$output")"
@@ -46,4 +49,10 @@ with zipfile.ZipFile(output, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as arch
         with open(f"{stage}/{name}", "rb") as source:
             archive.writestr(info, source.read())
 PY
+release_dir=$(dirname "$output")
+{
+  (cd "$release_dir" && sha256sum "$(basename "$output")")
+  (cd "$stage" && sha256sum Install.exe Vantrel.Dll)
+} > "$release_dir/SHA256SUMS"
 echo "Release: $output"
+echo "SHA-256 sums: $release_dir/SHA256SUMS"

@@ -37,7 +37,8 @@ mkdir -p "$dir"
 cp "$program" "$dir/Install.exe"
 cp "$companion" "$dir/Vantrel.Dll"
 if [ -n "$strip" ]; then
-  "$strip" --strip-all "$dir/Install.exe" "$dir/Vantrel.Dll"
+  # -p keeps the programs' header time stamp (none) instead of writing the time of the strip.
+  "$strip" -p --strip-all "$dir/Install.exe" "$dir/Vantrel.Dll"
 fi
 to_cp932_crlf "$here/Install.ini.utf8" "$dir/Install.ini"
 if [ "$notes" = 1 ]; then

@@ -105,8 +105,9 @@ make_release() {
   name=$(cat "$(tree win32)/release-name.txt") &&
     build win32 --target release_zip &&
     mkdir -p "$release_dir" &&
-    cp "$(tree win32)/release/$name" "$release_dir/$name" &&
-    echo "Release zip: $release_dir/$name"
+    cp "$(tree win32)/release/$name" "$(tree win32)/release/SHA256SUMS" "$release_dir/" &&
+    echo "Release zip: $release_dir/$name (SHA-256 sums beside it)" &&
+    cat "$release_dir/SHA256SUMS"
 }
 if [ "$win32_configured" = 1 ]; then
   vantrel_step "release zip" make_release
