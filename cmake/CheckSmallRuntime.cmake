@@ -34,7 +34,9 @@ set(member "")
 set(exceptions "")
 set(conversions "")
 # A member stands at the start of a line; the file and the symbol that pulled it in,
-# "<file> (<symbol>)", follow on the same line or, indented, on the next.
+# "<file> (<symbol>)", follow on the same line or, indented, on the next. A file optimised at
+# link time is "<file> (symbol from plugin) (<symbol>)".
+set(reference_pattern "([^ \t]+)( \\(symbol from plugin\\))? \\((.*)\\)[ \t]*$")
 foreach(line IN LISTS lines)
   set(reference "")
   if(line MATCHES "^[^ \t].*(libstdc\\+\\+|libmingwex)\\.a\\(([A-Za-z0-9_.+-]+)\\.o\\)(.*)$")
@@ -42,11 +44,11 @@ foreach(line IN LISTS lines)
     set(member "${CMAKE_MATCH_2}")
     set(rest "${CMAKE_MATCH_3}")
     string(REGEX REPLACE "^lib(32|64)_libmingwex_a-" "" member "${member}")
-    if(rest MATCHES "^[ \t]+([^ \t]+) \\((.*)\\)[ \t]*$")
-      set(reference "${CMAKE_MATCH_1};${CMAKE_MATCH_2}")
+    if(rest MATCHES "^[ \t]+${reference_pattern}")
+      set(reference "${CMAKE_MATCH_1};${CMAKE_MATCH_3}")
     endif()
-  elseif(NOT member STREQUAL "" AND line MATCHES "^[ \t]+([^ \t]+) \\((.*)\\)[ \t]*$")
-    set(reference "${CMAKE_MATCH_1};${CMAKE_MATCH_2}")
+  elseif(NOT member STREQUAL "" AND line MATCHES "^[ \t]+${reference_pattern}")
+    set(reference "${CMAKE_MATCH_1};${CMAKE_MATCH_3}")
   elseif(NOT line MATCHES "^[ \t]")
     set(member "")
   endif()
@@ -77,8 +79,9 @@ if(conversions)
   list(JOIN conversions "\n" conversions)
   string(APPEND failures "MinGW's printf or its floating-point conversion was linked in (about "
     "20 KiB): a call of the printf family (std::to_wstring and std::swprintf among them) reached "
-    "it. Write the number with NumberText (support/NumberText.h) instead; the first line names "
-    "the call:\n${conversions}\n")
+    "it. Write the number with the programs' own digits instead (support/NumberText.h in the "
+    "setup, companion/Details.cpp in the companion); the first line names the call:\n"
+    "${conversions}\n")
 endif()
 if(failures)
   message(FATAL_ERROR "${PROGRAM}: ${failures}")
