@@ -1,7 +1,6 @@
 #include "ChildProcess.h"
 
 #include <cstdio>
-#include <string>
 #include <vector>
 
 namespace e2e {
@@ -14,15 +13,6 @@ constexpr DWORD kTerminateWaitMs = 5000;
 // started, is the test's to judge.
 constexpr int kStartAttempts = 4;
 constexpr DWORD kStartRetryPauseMs = 200;
-
-std::string Utf8(const std::wstring& text) {
-  const int size = static_cast<int>(text.size());
-  std::string bytes(
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()),
-                      nullptr, nullptr);
-  return bytes;
-}
 }  // namespace
 
 ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& workDir) {
@@ -46,9 +36,9 @@ ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring
       return child;
     }
     std::printf(
-        "CreateProcessW refused %s with error %lu (ERROR_INTERNAL_ERROR) before it ran; "
-        "starting it again (attempt %d of %d)\n",
-        Utf8(program).c_str(), error, attempt + 1, kStartAttempts);
+        "CreateProcessW refused the start with error %lu (ERROR_INTERNAL_ERROR) before the "
+        "program ran; starting it again (attempt %d of %d)\n",
+        error, attempt + 1, kStartAttempts);
     std::fflush(stdout);
     Sleep(kStartRetryPauseMs);
   }

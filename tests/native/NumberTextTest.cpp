@@ -7,49 +7,33 @@
 #include <cwchar>
 #include <limits>
 #include <random>
+#include <utility>
 
 #include "support/NumberText.h"
 
 namespace {
 
+// Captured from "%.15g" in the Windows programs before they had their own formatting: zero,
+// a Boolean true held as a number (-1), fractions, the switch to exponents at 1e-5 and 1e15, a
+// carry through every digit, exact halves going to the even digit, the extremes, and the
+// values that are no number (MinGW writes no sign on a NaN).
 TEST(NumberText, GeneralWritesWhatMinGwsPrintfWrote) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
   constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-  struct Case {
-    double value;
-    const wchar_t* text;
-  };
-  // Captured from "%.15g" in the Windows programs before they had their own formatting.
-  const Case cases[] = {
-      {0.0, L"0"},
-      {-0.0, L"-0"},
-      {-1.0, L"-1"},  // a Boolean true held as a number
-      {0.5, L"0.5"},
-      {-2.5, L"-2.5"},
-      {0.1, L"0.1"},
-      {1.0 / 3, L"0.333333333333333"},
-      {2.0 / 3, L"0.666666666666667"},
-      {123456.789, L"123456.789"},
-      {0.0001, L"0.0001"},
-      {0.00012345, L"0.00012345"},
-      {1e-5, L"1e-05"},
-      {-2147483648.0, L"-2147483648"},
-      {123456789012345.0, L"123456789012345"},
-      {1e15, L"1e+15"},
-      {123456789012345678.0, L"1.23456789012346e+17"},
-      {999999999999999.5, L"1e+15"},                  // the carry runs through every digit
-      {1234567890123445.0, L"1.23456789012344e+15"},  // an exact half goes to the even digit
-      {1234567890123455.0, L"1.23456789012346e+15"},
-      {1e100, L"1e+100"},
-      {-DBL_MAX, L"-1.79769313486232e+308"},
-      {DBL_MIN, L"2.2250738585072e-308"},
-      {std::nextafter(0.0, 1.0), L"4.94065645841247e-324"},
-      {kInfinity, L"inf"},
-      {-kInfinity, L"-inf"},
-      {kNan, L"nan"},
-      {-kNan, L"nan"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(NumberText::General(c.value), c.text);
+  // clang-format off
+  const std::pair<double, const wchar_t*> cases[] = {
+      {0.0, L"0"}, {-0.0, L"-0"}, {-1.0, L"-1"}, {0.5, L"0.5"}, {-2.5, L"-2.5"}, {0.1, L"0.1"},
+      {1.0 / 3, L"0.333333333333333"}, {2.0 / 3, L"0.666666666666667"},
+      {123456.789, L"123456.789"}, {0.0001, L"0.0001"}, {0.00012345, L"0.00012345"},
+      {1e-5, L"1e-05"}, {-2147483648.0, L"-2147483648"},
+      {123456789012345.0, L"123456789012345"}, {1e15, L"1e+15"},
+      {123456789012345678.0, L"1.23456789012346e+17"}, {999999999999999.5, L"1e+15"},
+      {1234567890123445.0, L"1.23456789012344e+15"}, {1234567890123455.0, L"1.23456789012346e+15"},
+      {1e100, L"1e+100"}, {-DBL_MAX, L"-1.79769313486232e+308"}, {DBL_MIN, L"2.2250738585072e-308"},
+      {std::nextafter(0.0, 1.0), L"4.94065645841247e-324"}, {kInfinity, L"inf"},
+      {-kInfinity, L"-inf"}, {kNan, L"nan"}, {-kNan, L"nan"}};
+  // clang-format on
+  for (const auto& [value, text] : cases) EXPECT_EQ(NumberText::General(value), text);
 }
 
 // The same against this machine's C library, over values of every magnitude and over short
