@@ -1,9 +1,9 @@
-// The program's version, read by the version resource.
+// The program's version and names, read by the version resource. The version itself comes from
+// the project's version in CMakeLists.txt.
 #pragma once
 
-#define VANTREL_VERSION_MAJOR 1
-#define VANTREL_VERSION_MINOR 0
-#define VANTREL_VERSION_TEXT "1.00"
+#include "VantrelVersion.h"
+
 #define VANTREL_PRODUCT_NAME "Vantrel"
 #define VANTREL_FILE_DESCRIPTION "Vantrel Install"
 #define VANTREL_COPYRIGHT "Copyright (C) 2026 the Vantrel authors"

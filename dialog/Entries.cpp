@@ -1,16 +1,18 @@
 #include "dialog/Entries.h"
 
 #include "dialog/Names.h"
+#include "support/NumberText.h"
 
 namespace entries {
 
 std::wstring SectionName(int entry) {
-  return names::kMenuSection + std::to_wstring(entry);
+  return names::kMenuSection + NumberText::Decimal(entry);
 }
 
 std::wstring VerbKeyPath(Root root, int entry) {
   const wchar_t* rootName = root == Root::Files ? names::kFilesRoot : names::kFoldersRoot;
-  return rootName + std::wstring(names::kShellKey) + names::kVerbPrefix + std::to_wstring(entry);
+  return rootName + std::wstring(names::kShellKey) + names::kVerbPrefix +
+         NumberText::Decimal(entry);
 }
 
 std::wstring CommandKeyPath(Root root, int entry) {
@@ -26,7 +28,7 @@ std::wstring CommandLine(const std::wstring& appDir, int entry) {
     program += c;
     if (c == L'%') program += L'%';
   }
-  return L"\"" + program + L"\" " + std::to_wstring(entry) + L" \"%1\"";
+  return L"\"" + program + L"\" " + NumberText::Decimal(entry) + L" \"%1\"";
 }
 
 }  // namespace entries

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Checks a release zip before it is handed out: check-zip.sh ZIP [i686|x86_64]
 # It must hold exactly the five user files; both programs must be built for the zip's
-# architecture and import nothing but system DLLs (no MinGW runtime DLL beside them); the
-# settings file must read back, as code page 932 with CRLF ends, to the titles in the source.
+# architecture, import nothing but system DLLs (no MinGW runtime DLL beside them) and carry no
+# time of their build (header time stamp 0, so that the same sources give the same bytes) and
+# a valid header checksum; the settings file must read back, as code page 932 with CRLF ends,
+# to the titles in the source.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 zip=$1 arch=${2:-i686}
@@ -31,6 +33,26 @@ for program in Install.exe Vantrel.Dll; do
   # Everything the programs need is linked in; a lib*.dll import means a MinGW runtime DLL.
   runtime=$("$objdump" -p "$work/$program" | sed -n 's/^\s*DLL Name: //p' | grep -i '^lib' || true)
   [ -z "$runtime" ] || problem "$program imports runtime DLLs: $(echo $runtime)"
+  header=$(python3 - "$work/$program" <<'PY'
+import struct, sys
+data = bytearray(open(sys.argv[1], "rb").read())
+header = struct.unpack_from("<I", data, 0x3C)[0]
+stamp = struct.unpack_from("<I", data, header + 8)[0]
+at = header + 24 + 64  # CheckSum in the optional header
+stored = struct.unpack_from("<I", data, at)[0]
+data[at:at + 4] = bytes(4)
+total = 0  # the 16-bit ones' complement sum of the file, plus its length
+for (word,) in struct.iter_unpack("<H", bytes(data) + b"\0" * (len(data) % 2)):
+    total += word
+    total = (total & 0xFFFF) + (total >> 16)
+total = ((total & 0xFFFF) + (total >> 16) + len(data)) & 0xFFFFFFFF
+if stamp != 0:
+    print(f"a header time stamp ({stamp:#x}): the link or the strip wrote the time of the build")
+if stored != total:
+    print(f"header checksum {stored:#x}, but its bytes sum to {total:#x}")
+PY
+)
+  [ -z "$header" ] || problem "$program has $header"
 done
 
 if [ -f "$work/Install.ini" ]; then

@@ -15,7 +15,6 @@ build_root=${VANTREL_BUILD_ROOT:-build}
 jobs=${VANTREL_JOBS:-2}
 logs=$build_root/test-logs
 release_dir=$build_root/release
-release_name=Vantrel-1.00-win32.zip
 started=$(date +%s)
 
 # Checks that report their findings without failing the run, while the code they read is
@@ -100,11 +99,15 @@ else
 fi
 
 echo "== Release zip"
+# The zip's name carries the version; the win32 tree's configure wrote it down.
 make_release() {
-  build win32 --target release_zip &&
+  local name
+  name=$(cat "$(tree win32)/release-name.txt") &&
+    build win32 --target release_zip &&
     mkdir -p "$release_dir" &&
-    cp "$(tree win32)/release/$release_name" "$release_dir/$release_name" &&
-    echo "Release zip: $release_dir/$release_name"
+    cp "$(tree win32)/release/$name" "$(tree win32)/release/SHA256SUMS" "$release_dir/" &&
+    echo "Release zip: $release_dir/$name (SHA-256 sums beside it)" &&
+    cat "$release_dir/SHA256SUMS"
 }
 if [ "$win32_configured" = 1 ]; then
   vantrel_step "release zip" make_release

@@ -1,9 +1,9 @@
 #include "support/ModReg.h"
 
-#include <cwchar>
 #include <type_traits>
 
 #include "support/KeyHandle.h"
+#include "support/NumberText.h"
 
 namespace ModReg {
 namespace {
@@ -31,12 +31,6 @@ RawValue DwordValue(std::int32_t number) {
            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)}};
 }
 
-std::wstring ScalarText(double number) {
-  wchar_t text[64];
-  std::swprintf(text, sizeof text / sizeof text[0], L"%.15g", number);
-  return text;
-}
-
 RawValue Encode(const platform::CodePage& codepage, const Value& value) {
   return std::visit(
       [&](const auto& v) -> RawValue {
@@ -50,7 +44,7 @@ RawValue Encode(const platform::CodePage& codepage, const Value& value) {
         } else if constexpr (std::is_same_v<T, std::vector<std::uint8_t>>) {
           return {platform::kRegBinary, v};
         } else {
-          return TextValue(codepage, ScalarText(v));
+          return TextValue(codepage, NumberText::General(v));
         }
       },
       value);

@@ -1,7 +1,7 @@
 // The release as a user gets it: the zip unpacked under C:\Program Files\ into a directory with a
 // space and Japanese in its name, installed from there, one verb started through the shell, and
 // uninstalled again. unpack-and-run.sh unpacks the zip and names the directory in
-// VANTREL_RELEASE_DIR; without it the case skips.
+// VANTREL_RELEASE_DIR, and the zip in VANTREL_RELEASE_ZIP_NAME; without them the case skips.
 #include <windows.h>
 
 #include <array>
@@ -10,6 +10,7 @@
 #include "InstallerFixture.h"
 #include "RegistryImage.h"
 #include "ShellVerbs.h"
+#include "VantrelVersion.h"
 #include "VerbStarts.h"
 #include "dialog/ControlIds.h"
 #include "tests/wine/companion/TestClipboard.h"
@@ -25,10 +26,23 @@ constexpr wchar_t kBefore[] = L"実行前の クリップボード";
 // Japanese Windows reads an ANSI settings file in this code page.
 constexpr UINT kJapaneseCodePage = 932;
 
-std::wstring ReleaseDir() {
+std::wstring FromEnvironment(const wchar_t* name) {
   wchar_t buffer[MAX_PATH] = L"";
-  const DWORD length = GetEnvironmentVariableW(L"VANTREL_RELEASE_DIR", buffer, MAX_PATH);
+  const DWORD length = GetEnvironmentVariableW(name, buffer, MAX_PATH);
   return length == 0 || length >= MAX_PATH ? std::wstring() : std::wstring(buffer, length);
+}
+
+// The text of one of a program's version resource strings ("FileVersion", "ProductVersion").
+std::wstring VersionText(const std::wstring& program, const wchar_t* name) {
+  std::vector<BYTE> block(GetFileVersionInfoSizeW(program.c_str(), nullptr));
+  const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+  void* text = nullptr;
+  UINT length = 0;
+  const auto size = static_cast<DWORD>(block.size());
+  if (size == 0 || !GetFileVersionInfoW(program.c_str(), 0, size, block.data()) ||
+      !VerQueryValueW(block.data(), query.c_str(), &text, &length) || length == 0)
+    return L"<missing>";
+  return static_cast<const wchar_t*>(text);
 }
 
 // The five titles of the release's settings file, read by the system's own profile functions
@@ -49,14 +63,16 @@ class ReleaseZipTest : public InstallerTest {
  protected:
   // Not the base's set-up: nothing is staged, the release is used as it was unpacked.
   void SetUp() override {
-    dir_ = ReleaseDir();
-    if (dir_.empty()) GTEST_SKIP() << "no unpacked release named in VANTREL_RELEASE_DIR";
+    dir_ = FromEnvironment(L"VANTREL_RELEASE_DIR");
+    zipName_ = FromEnvironment(L"VANTREL_RELEASE_ZIP_NAME");
+    if (dir_.empty() || zipName_.empty()) GTEST_SKIP() << "no unpacked release named";
     ASSERT_TRUE(RemoveAllVerbs()) << "a verb key of an earlier run survived its removal";
     ASSERT_TRUE(CreateDirectoryW(kFolderParent, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     ASSERT_TRUE(CreateDirectoryW(kFolder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
   }
 
   std::wstring dir_;
+  std::wstring zipName_;
 };
 
 TEST_F(ReleaseZipTest, UnpackedReleaseInstallsStartsAVerbAndUninstalls) {
@@ -66,6 +82,14 @@ TEST_F(ReleaseZipTest, UnpackedReleaseInstallsStartsAVerbAndUninstalls) {
   for (const wchar_t* name : kReleaseFiles) {
     EXPECT_NE(GetFileAttributesW((dir_ + name).c_str()), INVALID_FILE_ATTRIBUTES)
         << "missing: " << testing::PrintToString(std::wstring(name));
+  }
+
+  // The zip's name and both programs carry the one version.
+  const std::wstring version = L"" VANTREL_VERSION_TEXT;
+  EXPECT_EQ(zipName_, L"Vantrel-" + version + (sizeof(void*) == 8 ? L"-win64.zip" : L"-win32.zip"));
+  for (const wchar_t* program : {L"Install.exe", L"Vantrel.Dll"}) {
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion"})
+      EXPECT_EQ(VersionText(dir_ + program, name), version) << program << " " << name;
   }
 
   ASSERT_EQ(GetACP(), kJapaneseCodePage)

@@ -26,4 +26,5 @@ LC_ALL=C.UTF-8 unzip -q "$zip" -d "$target" || {
 echo "Unpacked $(basename "$zip") into $windows_name:"
 (cd "$target" && ls -1)
 
-VANTREL_RELEASE_DIR=$windows_name exec "$WINELOADER" "$driver" "$@"
+VANTREL_RELEASE_DIR=$windows_name VANTREL_RELEASE_ZIP_NAME=$(basename "$zip") \
+  exec "$WINELOADER" "$driver" "$@"
