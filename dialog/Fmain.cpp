@@ -136,13 +136,20 @@ bool Fmain::SetupMenus(std::int16_t mode) {
   for (entries::Root root : entries::kRoots) {
     for (int entry = 1; entry <= entries::kCount; ++entry) {
       if (!ProcessVerb(mode, entry - 1, root == entries::Root::Files)) {
-        window_.ShowMessage(prefix + texts::kInstallFailed, MessageIcon::Error);
+        ShowOutcome(prefix + texts::kInstallFailed, MessageIcon::Error);
         return false;  // later verbs are left as they are
       }
     }
   }
-  window_.ShowMessage(prefix + texts::kInstallSucceeded, MessageIcon::Information);
+  ShowOutcome(prefix + texts::kInstallSucceeded, MessageIcon::Information);
   return true;
+}
+
+void Fmain::ShowOutcome(const std::wstring& text, MessageIcon icon) {
+  // The run writes nothing after this, though its window stays a moment while it closes: a
+  // later start waits for it to end instead of being handed a dialog about to go.
+  window_.MarkEnding();
+  window_.ShowMessage(text, icon);
 }
 
 // Deletes one verb and, when the row asks for it under this root, writes it again. False when

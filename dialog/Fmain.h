@@ -50,6 +50,7 @@ class Fmain : public platform::DialogEvents {
   bool OthersMayChangeProgram();
   // False when the run stopped at a verb that could not be written or removed.
   bool SetupMenus(std::int16_t mode);
+  void ShowOutcome(const std::wstring& text, platform::MessageIcon icon);
   bool ProcessVerb(std::int16_t mode, int row, bool filesRoot);
 
   platform::DialogWindow& window_;
