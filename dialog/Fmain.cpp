@@ -75,9 +75,12 @@ bool Fmain::Form_Load() {
 
 std::wstring Fmain::MissingCompanionFile() {
   // The program is checked first; only the first missing file is named.
-  for (const wchar_t* name : {names::kCompanionProgram, names::kSettingsFile}) {
-    if (!ModFCheck::FileExists(sys_, appDir_ + name)) return name;
-  }
+  if (!ModFCheck::FileExists(sys_, appDir_ + names::kCompanionProgram))
+    return names::kCompanionProgram;
+  // The settings file checked is the one the titles are read from: named after this program,
+  // which a renamed copy is too.
+  const std::wstring settings = Mod_ini::IniFilePath(sys_);
+  if (!ModFCheck::FileExists(sys_, settings)) return settings.substr(settings.rfind(L'\\') + 1);
   return L"";
 }
 
