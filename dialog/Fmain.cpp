@@ -17,6 +17,21 @@ namespace {
 constexpr std::int16_t kInstallMode = 0;
 constexpr std::int16_t kUninstallMode = 1;
 
+const wchar_t* ReasonText(platform::PlaceRisk risk) {
+  switch (risk) {
+    case platform::PlaceRisk::OtherComputer:
+      return texts::kOnAnotherComputer;
+    case platform::PlaceRisk::Link:
+      return texts::kLinkOnThePath;
+    case platform::PlaceRisk::FolderAbove:
+      return texts::kFolderAboveMayBeReplaced;
+    case platform::PlaceRisk::OtherAccounts:
+    case platform::PlaceRisk::None:
+      break;
+  }
+  return texts::kOtherAccountsMayChange;
+}
+
 }  // namespace
 
 bool IsFlag(std::int32_t value, std::int32_t flag) {
@@ -116,10 +131,7 @@ void Fmain::comExit_Click() {
 void Fmain::comInstall_Click(std::int16_t index) {
   // The commands start the companion for every user, administrators included: whoever may
   // replace it may run their own program in their name. Removing commands needs no question.
-  if (index == kInstallMode && OthersMayChangeProgram() &&
-      !window_.AskWarning(std::wstring(texts::kOthersMayChange) + L"\r\n" + appDir_ + L"\r\n\r\n" +
-                          texts::kOthersMayChangeRisk))
-    return;  // No: back to the dialog, nothing written
+  if (index == kInstallMode && !PlaceAccepted()) return;  // back to the dialog, nothing written
 
   if (!SetupMenus(index)) {
     exitStatus_ = index == kUninstallMode ? ExitStatus::UninstallFailed : ExitStatus::InstallFailed;
@@ -127,11 +139,11 @@ void Fmain::comInstall_Click(std::int16_t index) {
   window_.Close();  // the program ends after every run, whatever its outcome
 }
 
-bool Fmain::OthersMayChangeProgram() {
-  for (const std::wstring& path : {appDir_, appDir_ + names::kCompanionProgram}) {
-    if (sys_.security.OrdinaryUsersMayChange(path) != platform::UserAccess::Denied) return true;
-  }
-  return false;
+bool Fmain::PlaceAccepted() {
+  const platform::PlaceRisk risk = sys_.security.ReplaceRisk(appDir_, names::kCompanionProgram);
+  return risk == platform::PlaceRisk::None ||
+         window_.AskWarning(std::wstring(texts::kOthersMayChange) + L"\r\n" + appDir_ + L"\r\n" +
+                            ReasonText(risk) + L"\r\n\r\n" + texts::kOthersMayChangeRisk);
 }
 
 bool Fmain::SetupMenus(std::int16_t mode) {
