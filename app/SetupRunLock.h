@@ -22,9 +22,11 @@ class SetupRunLock {
   // What this start does. With no earlier run it opens its dialog at once. An earlier run
   // whose dialog is showing gets that dialog brought forward and this start ends. An earlier
   // run that is still starting (it holds the lock, its dialog is not shown yet) or already
-  // ending is waited for: its dialog is brought forward if it shows up, and the dialog opens
-  // here once that run is over. The lock's name is fixed, so any program may hold it: when no
-  // dialog of ours shows up within the wait, this start opens its dialog all the same.
+  // ending (its dialog has gone, or it has shown its outcome) is waited for: its dialog is
+  // brought forward if it shows up, and the dialog opens here once that run is over. The
+  // lock's name and the window's class are fixed, so any program may hold the one or make the
+  // other: only a window of a process running this same program file counts as a dialog, and
+  // when none shows up within the wait, this start opens its dialog all the same.
   Start Take();
 
  private:

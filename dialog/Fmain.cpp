@@ -17,6 +17,21 @@ namespace {
 constexpr std::int16_t kInstallMode = 0;
 constexpr std::int16_t kUninstallMode = 1;
 
+const wchar_t* ReasonText(platform::PlaceRisk risk) {
+  switch (risk) {
+    case platform::PlaceRisk::OtherComputer:
+      return texts::kOnAnotherComputer;
+    case platform::PlaceRisk::Link:
+      return texts::kLinkOnThePath;
+    case platform::PlaceRisk::FolderAbove:
+      return texts::kFolderAboveMayBeReplaced;
+    case platform::PlaceRisk::OtherAccounts:
+    case platform::PlaceRisk::None:
+      break;
+  }
+  return texts::kOtherAccountsMayChange;
+}
+
 }  // namespace
 
 bool IsFlag(std::int32_t value, std::int32_t flag) {
@@ -75,9 +90,12 @@ bool Fmain::Form_Load() {
 
 std::wstring Fmain::MissingCompanionFile() {
   // The program is checked first; only the first missing file is named.
-  for (const wchar_t* name : {names::kCompanionProgram, names::kSettingsFile}) {
-    if (!ModFCheck::FileExists(sys_, appDir_ + name)) return name;
-  }
+  if (!ModFCheck::FileExists(sys_, appDir_ + names::kCompanionProgram))
+    return names::kCompanionProgram;
+  // The settings file checked is the one the titles are read from: named after this program,
+  // which a renamed copy is too.
+  const std::wstring settings = Mod_ini::IniFilePath(sys_);
+  if (!ModFCheck::FileExists(sys_, settings)) return settings.substr(settings.rfind(L'\\') + 1);
   return L"";
 }
 
@@ -113,10 +131,7 @@ void Fmain::comExit_Click() {
 void Fmain::comInstall_Click(std::int16_t index) {
   // The commands start the companion for every user, administrators included: whoever may
   // replace it may run their own program in their name. Removing commands needs no question.
-  if (index == kInstallMode && OthersMayChangeProgram() &&
-      !window_.AskWarning(std::wstring(texts::kOthersMayChange) + L"\r\n" + appDir_ + L"\r\n\r\n" +
-                          texts::kOthersMayChangeRisk))
-    return;  // No: back to the dialog, nothing written
+  if (index == kInstallMode && !PlaceAccepted()) return;  // back to the dialog, nothing written
 
   if (!SetupMenus(index)) {
     exitStatus_ = index == kUninstallMode ? ExitStatus::UninstallFailed : ExitStatus::InstallFailed;
@@ -124,11 +139,11 @@ void Fmain::comInstall_Click(std::int16_t index) {
   window_.Close();  // the program ends after every run, whatever its outcome
 }
 
-bool Fmain::OthersMayChangeProgram() {
-  for (const std::wstring& path : {appDir_, appDir_ + names::kCompanionProgram}) {
-    if (sys_.security.OrdinaryUsersMayChange(path) != platform::UserAccess::Denied) return true;
-  }
-  return false;
+bool Fmain::PlaceAccepted() {
+  const platform::PlaceRisk risk = sys_.security.ReplaceRisk(appDir_, names::kCompanionProgram);
+  return risk == platform::PlaceRisk::None ||
+         window_.AskWarning(std::wstring(texts::kOthersMayChange) + L"\r\n" + appDir_ + L"\r\n" +
+                            ReasonText(risk) + L"\r\n\r\n" + texts::kOthersMayChangeRisk);
 }
 
 bool Fmain::SetupMenus(std::int16_t mode) {
@@ -136,13 +151,20 @@ bool Fmain::SetupMenus(std::int16_t mode) {
   for (entries::Root root : entries::kRoots) {
     for (int entry = 1; entry <= entries::kCount; ++entry) {
       if (!ProcessVerb(mode, entry - 1, root == entries::Root::Files)) {
-        window_.ShowMessage(prefix + texts::kInstallFailed, MessageIcon::Error);
+        ShowOutcome(prefix + texts::kInstallFailed, MessageIcon::Error);
         return false;  // later verbs are left as they are
       }
     }
   }
-  window_.ShowMessage(prefix + texts::kInstallSucceeded, MessageIcon::Information);
+  ShowOutcome(prefix + texts::kInstallSucceeded, MessageIcon::Information);
   return true;
+}
+
+void Fmain::ShowOutcome(const std::wstring& text, MessageIcon icon) {
+  // The run writes nothing after this, though its window stays a moment while it closes: a
+  // later start waits for it to end instead of being handed a dialog about to go.
+  window_.MarkEnding();
+  window_.ShowMessage(text, icon);
 }
 
 // Deletes one verb and, when the row asks for it under this root, writes it again. False when

@@ -45,11 +45,12 @@ class Fmain : public platform::DialogEvents {
   // The first companion file that is missing, or an empty text.
   std::wstring MissingCompanionFile();
   std::int32_t ProbeRegisteredTargets(int entry);
-  // True when a group of ordinary users may change the folder or the companion program, or
-  // when that cannot be told.
-  bool OthersMayChangeProgram();
+  // False when someone the setup cannot vouch for may replace the companion and the user
+  // answered No to the warning that says why.
+  bool PlaceAccepted();
   // False when the run stopped at a verb that could not be written or removed.
   bool SetupMenus(std::int16_t mode);
+  void ShowOutcome(const std::wstring& text, platform::MessageIcon icon);
   bool ProcessVerb(std::int16_t mode, int row, bool filesRoot);
 
   platform::DialogWindow& window_;

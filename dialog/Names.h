@@ -6,7 +6,6 @@ namespace names {
 
 // File names beside the program.
 inline constexpr wchar_t kCompanionProgram[] = L"Vantrel.Dll";
-inline constexpr wchar_t kSettingsFile[] = L"Install.ini";
 inline constexpr wchar_t kHelpFile[] = L"Vantrel.hlp";
 
 // Settings and registry names.

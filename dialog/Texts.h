@@ -29,10 +29,22 @@ inline constexpr wchar_t kMoveToPlainName[] =
     L"このままでは、別のフォルダを調べたり登録したりしてしまうおそれがあります。\r\n"
     L"名前にそのような文字を含まないフォルダ（例: C:\\Program Files\\Vantrel）にプログラムを"
     L"移してから、もう一度実行してください。";
-// Install asks before it registers commands from a place that others may change.
+// Install asks before it registers commands from a place that others may change, and says
+// in one line why.
 inline constexpr wchar_t kOthersMayChange[] =
-    L"次のフォルダ、またはその中の Vantrel.Dll は、管理者以外のユーザーも変更できる可能性が"
-    L"あります。";
+    L"次のフォルダの Vantrel.Dll は、管理者以外のユーザーに置き換えられる可能性があります。";
+inline constexpr wchar_t kOtherAccountsMayChange[] =
+    L"理由: このフォルダまたは Vantrel.Dll を、ほかのアカウントも変更できるか、そのアクセス許可を"
+    L"読み取れません。";
+inline constexpr wchar_t kFolderAboveMayBeReplaced[] =
+    L"理由: 上のフォルダを、ほかのアカウントも削除、名前の変更、アクセス許可の変更ができるか、"
+    L"そのアクセス許可を読み取れません。";
+inline constexpr wchar_t kLinkOnThePath[] =
+    L"理由: フォルダへのパスにジャンクションまたはシンボリック リンクがあり、そのリンク先は後から"
+    L"変えられます。";
+inline constexpr wchar_t kOnAnotherComputer[] =
+    L"理由: フォルダがほかのコンピューター上にあり、だれが変更できるかをこのコンピューターからは"
+    L"確かめられません。";
 inline constexpr wchar_t kOthersMayChangeRisk[] =
     L"ここからインストールすると、だれかが Vantrel.Dll をほかのプログラムに置き換えて、"
     L"メニューを使った人（管理者を含む）の権限でそのプログラムを動かせるおそれがあります。\r\n\r\n"

@@ -66,6 +66,8 @@ class DialogWindow {
   // Modal; warning icon, Yes and No buttons with No the default; the program's title as
   // caption. True when the user answers Yes.
   virtual bool AskWarning(const std::wstring& text) = 0;
+  // From now on the run writes nothing more and only ends: a later start counts it as ending.
+  virtual void MarkEnding() = 0;
   // Closes the dialog; closing the only window ends the program.
   virtual void Close() = 0;
 };

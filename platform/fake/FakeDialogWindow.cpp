@@ -81,11 +81,11 @@ std::optional<platform::MenuItem> FakeDialogWindow::ShowPopup(int x, int y) {
 }
 
 void FakeDialogWindow::ShowMessage(const std::wstring& text, platform::MessageIcon icon) {
-  messages_.push_back(Message{text, icon});
+  messages_.push_back(Message{text, icon, ending_});
 }
 
 bool FakeDialogWindow::AskWarning(const std::wstring& text) {
-  messages_.push_back(Message{text, platform::MessageIcon::Warning});
+  messages_.push_back(Message{text, platform::MessageIcon::Warning, ending_});
   return warningAnswer_;
 }
 

@@ -23,6 +23,7 @@ class FakeDialogWindow : public platform::DialogWindow {
   struct Message {
     std::wstring text;
     platform::MessageIcon icon;
+    bool ending;  // the run had marked itself as ending when the message was shown
   };
   struct Popup {
     int x;
@@ -70,6 +71,7 @@ class FakeDialogWindow : public platform::DialogWindow {
   void ShowMessage(const std::wstring& text, platform::MessageIcon icon) override;
   // Recorded among the messages, with the warning icon.
   bool AskWarning(const std::wstring& text) override;
+  void MarkEnding() override { ending_ = true; }
   void Close() override { closed_ = true; }
 
  private:
@@ -87,6 +89,7 @@ class FakeDialogWindow : public platform::DialogWindow {
   std::wstring hint_;
   std::vector<Message> messages_;
   std::vector<Popup> popups_;
+  bool ending_ = false;
   bool closed_ = false;
   int clickEvents_ = 0;
 };

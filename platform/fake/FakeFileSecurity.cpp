@@ -2,10 +2,11 @@
 
 namespace fake {
 
-platform::UserAccess FakeFileSecurity::OrdinaryUsersMayChange(const std::wstring& path) const {
-  asked_.push_back(path);
-  const auto found = access_.find(path);
-  return found == access_.end() ? platform::UserAccess::Denied : found->second;
+platform::PlaceRisk FakeFileSecurity::ReplaceRisk(const std::wstring& folder,
+                                                  const std::wstring& program) const {
+  asked_.push_back(folder + program);
+  const auto found = risks_.find(folder);
+  return found == risks_.end() ? platform::PlaceRisk::None : found->second;
 }
 
 }  // namespace fake

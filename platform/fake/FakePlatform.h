@@ -57,17 +57,18 @@ class FakeCodePage : public platform::CodePage {
   std::set<wchar_t> missing_;
 };
 
-// Paths that ordinary users may change, or whose security cannot be read; every other path
-// is open to administrators only. Records the paths asked about.
+// The risk set for a folder; every other folder carries none. Records the folder and program
+// asked about, as one path.
 class FakeFileSecurity : public platform::FileSecurity {
  public:
-  void Set(const std::wstring& path, platform::UserAccess access) { access_[path] = access; }
+  void Set(const std::wstring& folder, platform::PlaceRisk risk) { risks_[folder] = risk; }
   const std::vector<std::wstring>& asked() const { return asked_; }
 
-  platform::UserAccess OrdinaryUsersMayChange(const std::wstring& path) const override;
+  platform::PlaceRisk ReplaceRisk(const std::wstring& folder,
+                                  const std::wstring& program) const override;
 
  private:
-  std::map<std::wstring, platform::UserAccess> access_;
+  std::map<std::wstring, platform::PlaceRisk> risks_;
   mutable std::vector<std::wstring> asked_;
 };
 

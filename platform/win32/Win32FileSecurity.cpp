@@ -2,29 +2,35 @@
 
 #include <vector>
 
+#include "platform/win32/AccessJudgement.h"
 #include "platform/win32/Win32System.h"
 
 namespace win32 {
 namespace {
 
-// The rights that let someone put another program in the file's or the folder's place: write
-// or append (in a folder: add files or sub-folders), delete (in a folder: delete what it
-// holds), change the permissions or take ownership; and the generic rights that include them.
-constexpr ACCESS_MASK kChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_DELETE_CHILD |
-                                      DELETE | WRITE_DAC | WRITE_OWNER | GENERIC_WRITE |
-                                      GENERIC_ALL;
+// The drive root a local path starts with ("C:\", also as "\\?\C:\"); empty for any other.
+std::wstring DriveRoot(const std::wstring& path) {
+  const std::size_t start = path.compare(0, 4, L"\\\\?\\") == 0 ? 4 : 0;
+  const bool drive =
+      path.size() >= start + 3 && path[start + 1] == L':' && path[start + 2] == L'\\';
+  return drive ? path.substr(0, start + 3) : std::wstring();
+}
 
-// Groups that every ordinary user of the machine belongs to.
-constexpr WELL_KNOWN_SID_TYPE kOrdinaryUserGroups[] = {WinWorldSid, WinAuthenticatedUserSid,
-                                                       WinBuiltinUsersSid, WinInteractiveSid};
+// Each folder below root on the way to folder, folder itself last, without a trailing
+// backslash: C:\A and C:\A\B for C:\A\B\.
+std::vector<std::wstring> FoldersBelow(const std::wstring& root, const std::wstring& folder) {
+  std::vector<std::wstring> levels;
+  for (std::size_t slash = folder.find(L'\\', root.size()); slash != std::wstring::npos;
+       slash = folder.find(L'\\', slash + 1))
+    levels.push_back(folder.substr(0, slash));
+  return levels;
+}
 
-bool IsOrdinaryUserGroup(PSID sid) {
-  for (WELL_KNOWN_SID_TYPE group : kOrdinaryUserGroups) {
-    BYTE buffer[SECURITY_MAX_SID_SIZE];
-    DWORD size = sizeof(buffer);
-    if (CreateWellKnownSid(group, nullptr, buffer, &size) && EqualSid(sid, buffer)) return true;
-  }
-  return false;
+// A junction, a symbolic link or any other reparse point. A path whose attributes cannot be
+// read is left to its security, which then cannot be read either.
+bool IsLink(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 // The owner and the access list of path; empty when they cannot be read.
@@ -38,57 +44,45 @@ std::vector<BYTE> ReadDescriptor(const std::wstring& path) {
   return descriptor;
 }
 
-// The trustee of an entry that grants rights on the object itself, or null. Entries that only
-// pass rights on to what a folder will hold are left out; inherited entries count like any.
-PSID GrantingTrustee(const ACE_HEADER& header, ACCESS_MASK* rights) {
-  if ((header.AceFlags & INHERIT_ONLY_ACE) != 0) return nullptr;
-  switch (header.AceType) {
-    case ACCESS_ALLOWED_ACE_TYPE: {
-      const auto& entry = reinterpret_cast<const ACCESS_ALLOWED_ACE&>(header);
-      *rights = entry.Mask;
-      return const_cast<DWORD*>(&entry.SidStart);
-    }
-    case ACCESS_ALLOWED_CALLBACK_ACE_TYPE: {
-      // A conditional entry: counted as if its condition held.
-      const auto& entry = reinterpret_cast<const ACCESS_ALLOWED_CALLBACK_ACE&>(header);
-      *rights = entry.Mask;
-      return const_cast<DWORD*>(&entry.SidStart);
-    }
-    default:
-      return nullptr;
-  }
+// True only when path's security could be read and trusts nobody else with rights.
+bool OnlyTrustedMay(const std::wstring& path, const TrustedAccounts& trusted, ACCESS_MASK rights) {
+  std::vector<BYTE> descriptor = ReadDescriptor(path);
+  return !descriptor.empty() &&
+         JudgeDescriptor(descriptor.data(), trusted, rights) == Access::Denied;
 }
 
 }  // namespace
 
-platform::UserAccess Win32FileSecurity::OrdinaryUsersMayChange(const std::wstring& path) const {
-  std::vector<BYTE> descriptor = ReadDescriptor(path);
-  if (descriptor.empty()) return platform::UserAccess::Unknown;
+platform::PlaceRisk Win32FileSecurity::ReplaceRisk(const std::wstring& folder,
+                                                   const std::wstring& program) const {
+  // Anything but a drive path names a share (\\server\share\, also as \\?\UNC\...).
+  const std::wstring root = DriveRoot(folder);
+  if (root.empty() || GetDriveTypeW(root.c_str()) == DRIVE_REMOTE)
+    return platform::PlaceRisk::OtherComputer;
 
-  // An owner may always change the permissions.
-  PSID owner = nullptr;
-  BOOL ownerDefaulted = FALSE;
-  if (!GetSecurityDescriptorOwner(descriptor.data(), &owner, &ownerDefaulted))
-    return platform::UserAccess::Unknown;
-  if (owner != nullptr && IsOrdinaryUserGroup(owner)) return platform::UserAccess::Granted;
-
-  BOOL present = FALSE;
-  PACL dacl = nullptr;
-  BOOL daclDefaulted = FALSE;
-  if (!GetSecurityDescriptorDacl(descriptor.data(), &present, &dacl, &daclDefaulted))
-    return platform::UserAccess::Unknown;
-  // No access list at all (as on FAT drives) lets everyone do everything.
-  if (!present || dacl == nullptr) return platform::UserAccess::Granted;
-
-  for (DWORD index = 0; index < dacl->AceCount; ++index) {
-    void* entry = nullptr;
-    if (!GetAce(dacl, index, &entry)) return platform::UserAccess::Unknown;
-    ACCESS_MASK rights = 0;
-    PSID trustee = GrantingTrustee(*static_cast<const ACE_HEADER*>(entry), &rights);
-    if (trustee != nullptr && (rights & kChangeRights) != 0 && IsOrdinaryUserGroup(trustee))
-      return platform::UserAccess::Granted;
+  // What is registered is this path, whatever a link on it leads to today. A drive root is
+  // never a link on Windows (Wine shows its drive Z: as one).
+  const std::vector<std::wstring> levels = FoldersBelow(root, folder);
+  const std::wstring file = folder + program;
+  for (const std::wstring& level : levels) {
+    if (IsLink(level)) return platform::PlaceRisk::Link;
   }
-  return platform::UserAccess::Denied;
+  if (IsLink(file)) return platform::PlaceRisk::Link;
+
+  const TrustedAccounts trusted = TrustedAccounts::OfThisProcess();
+  for (const std::wstring& path : {folder, file}) {
+    if (!OnlyTrustedMay(path, trusted, kChangeRights)) return platform::PlaceRisk::OtherAccounts;
+  }
+
+  // Whoever may delete or rename a folder on the way, or take over the folder holding it, may
+  // put a folder of their own in its place. Creating folders (as Authenticated Users may in a
+  // drive's root) replaces nothing.
+  std::vector<std::wstring> above = {root};
+  if (!levels.empty()) above.insert(above.end(), levels.begin(), levels.end() - 1);
+  for (const std::wstring& path : above) {
+    if (!OnlyTrustedMay(path, trusted, kReplaceRights)) return platform::PlaceRisk::FolderAbove;
+  }
+  return platform::PlaceRisk::None;
 }
 
 }  // namespace win32

@@ -40,10 +40,11 @@ class Win32CodePage : public platform::CodePage {
   std::wstring FromAnsi(std::string_view bytes) const override;
 };
 
-// Reads a file's or folder's owner and access list with GetFileSecurityW.
+// Reads the place's drive type, attributes, owners and access lists (GetFileSecurityW).
 class Win32FileSecurity : public platform::FileSecurity {
  public:
-  platform::UserAccess OrdinaryUsersMayChange(const std::wstring& path) const override;
+  platform::PlaceRisk ReplaceRisk(const std::wstring& folder,
+                                  const std::wstring& program) const override;
 };
 
 // The running executable's directory and base name, from GetModuleFileNameW.

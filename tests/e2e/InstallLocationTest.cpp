@@ -12,6 +12,8 @@
 #include "VerbStarts.h"
 #include "WindowLookup.h"
 #include "WinePlaces.h"
+#include "dialog/ControlIds.h"
+#include "dialog/Texts.h"
 #include "platform/win32/window/WindowClasses.h"
 
 namespace e2e {
@@ -45,6 +47,7 @@ struct Location {
   Place place;
   std::wstring dir;  // the installation directory, ending in a backslash
   FolderStart folderStart;
+  const wchar_t* warning = nullptr;  // the reason Install warns for, answered Yes
 };
 
 // The folder a verb is tried on: the installation directory itself, as the shell names it
@@ -77,7 +80,18 @@ class InstallLocationTest : public InstallerTest, public testing::WithParamInter
 
 TEST_P(InstallLocationTest, CommandsStartTheCompanionFromThere) {
   const std::wstring dir = GetParam().dir;
-  ASSERT_NO_FATAL_FAILURE(InstallAsStarted(dir));
+  if (GetParam().warning != nullptr) {
+    ASSERT_NO_FATAL_FAILURE(Launch(dir));
+    ASSERT_TRUE(Click(IDC_INSTALL));
+    HWND box = WaitForTopLevel(process_->id(), kDialogClass, kMessageBoxCaption, kWindowTimeoutMs);
+    ASSERT_NE(box, nullptr) << "no warning within " << kWindowTimeoutMs << " ms";
+    EXPECT_NE(MessageTextOf(box).find(GetParam().warning), std::wstring::npos);
+    ASSERT_TRUE(PressButton(box, IDYES));
+    ASSERT_TRUE(PollUntil(kExitTimeoutMs, [&] { return !IsWindow(box); }));
+    ASSERT_NO_FATAL_FAILURE(ExpectOutcome(L"インストールに成功しました！", BoxIcon::Information));
+  } else {
+    ASSERT_NO_FATAL_FAILURE(InstallAsStarted(dir));
+  }
   ASSERT_EQ(ReadVerbImage(), InstalledImage(dir));
 
   std::wstring error;
@@ -100,7 +114,9 @@ TEST_P(InstallLocationTest, CommandsStartTheCompanionFromThere) {
 
 const Location kLocations[] = {
     {"DriveRoot", Place::Drive, L"X:\\", FolderStart::Shell},
-    {"ShareRoot", Place::Share, L"\\\\vantrelhost\\セットアップ 共有\\", FolderStart::Shell},
+    // Its permissions name the other computer's accounts: Install warns.
+    {"ShareRoot", Place::Share, L"\\\\vantrelhost\\セットアップ 共有\\", FolderStart::Shell,
+     texts::kOnAnotherComputer},
     {"PercentSigns", Place::Local, L"C:\\100% 用\\%PATH%\\%1\\", FolderStart::Shell},
     {"TrailBytesThatAreBackslashes", Place::Local, L"C:\\ソフト 表示\\能力 予定\\",
      FolderStart::Shell},

@@ -4,6 +4,7 @@
 #include "ShellVerbs.h"
 #include "WindowLookup.h"
 #include "dialog/ControlIds.h"
+#include "dialog/Texts.h"
 #include "platform/win32/window/WindowClasses.h"
 
 namespace e2e {
@@ -71,6 +72,18 @@ void InstallerTest::InstallAsStarted(const std::wstring& dir) {
   ASSERT_NO_FATAL_FAILURE(Launch(dir));
   ASSERT_TRUE(Click(IDC_INSTALL));
   ASSERT_NO_FATAL_FAILURE(ExpectOutcome(L"インストールに成功しました！", BoxIcon::Information));
+}
+
+void InstallerTest::InstallAnswering(const std::wstring& dir, const wchar_t* reason, int answer) {
+  ASSERT_TRUE(Click(IDC_INSTALL));
+  HWND box = WaitForTopLevel(process_->id(), kDialogClass, kMessageBoxCaption, kWindowTimeoutMs);
+  ASSERT_NE(box, nullptr) << "no warning within " << kWindowTimeoutMs << " ms";
+  EXPECT_EQ(MessageTextOf(box), std::wstring(texts::kOthersMayChange) + L"\r\n" + dir + L"\r\n" +
+                                    reason + L"\r\n\r\n" + texts::kOthersMayChangeRisk);
+  EXPECT_EQ(IconShownBy(box), BoxIcon::Warning);
+  EXPECT_EQ(StyleOf(GetDlgItem(box, IDNO)) & BS_TYPEMASK, BS_DEFPUSHBUTTON) << "No is default";
+  ASSERT_TRUE(PressButton(box, answer));
+  ASSERT_TRUE(PollUntil(kExitTimeoutMs, [&] { return !IsWindow(box); }));
 }
 
 }  // namespace e2e

@@ -48,6 +48,9 @@ class InstallerTest : public ::testing::Test {
   void ExpectOutcome(const std::wstring& text, BoxIcon icon);
   // A whole install run with every row as it starts: Launch, Install, success.
   void InstallAsStarted(const std::wstring& dir = kStageDir);
+  // Presses Install, expects the warning for a place others may change, naming dir and giving
+  // reason (a text of dialog/Texts.h), and answers it (IDYES or IDNO).
+  void InstallAnswering(const std::wstring& dir, const wchar_t* reason, int answer);
 
   std::optional<ChildProcess> process_;
   HWND window_ = nullptr;

@@ -17,4 +17,8 @@ bool ServeShare(const std::wstring& host, const std::wstring& share, std::wstrin
 // Wine, so the host's ln makes it (Wine starts host programs like its own).
 bool MapDrive(wchar_t letter, const std::string& folder, std::wstring* error);
 
+// Makes C:\link (one level) a symbolic link to the folder C:\target, creating the folder: under
+// Wine it reads as a reparse point, as a junction or symbolic link does on Windows.
+bool LinkFolder(const std::wstring& link, const std::wstring& target, std::wstring* error);
+
 }  // namespace e2e

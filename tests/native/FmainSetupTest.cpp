@@ -68,6 +68,7 @@ class SetupMenus : public ::testing::Test {
     ASSERT_EQ(h.window.messages().size(), 1u);
     EXPECT_EQ(h.window.messages()[0].text, text);
     EXPECT_EQ(h.window.messages()[0].icon, icon);
+    EXPECT_TRUE(h.window.messages()[0].ending) << "the outcome comes once the run writes no more";
     EXPECT_TRUE(h.window.closed()) << "the program ends after every run";
     EXPECT_EQ(h.registry.OpenHandles(), 0);
     EXPECT_EQ(h.registry.faults(), Lines{});

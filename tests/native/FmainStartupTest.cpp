@@ -96,6 +96,17 @@ TEST(FormLoad, NamesTheSettingsFileWhenOnlyItIsMissing) {
             L"次のファイルが存在しません。インストールに必要です\r\nInstall.ini");
 }
 
+TEST(FormLoad, ARenamedCopyChecksTheSettingsFileNamedAfterIt) {
+  // Explorer names a copy "Install - コピー.exe"; its titles come from "Install - コピー.ini".
+  Harness h(fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys, L"C:\\Program Files\\Vantrel",
+            L"Install - コピー");
+  h.WithCompanionFiles();
+  EXPECT_FALSE(h.form.Form_Load());
+  ASSERT_EQ(h.window.messages().size(), 1u);
+  EXPECT_EQ(h.window.messages()[0].text,
+            L"次のファイルが存在しません。インストールに必要です\r\nInstall - コピー.ini");
+}
+
 TEST(FormLoad, DirectoriesNamedLikeTheCompanionFilesPassTheCheck) {
   Harness h;
   h.files.AddDirectory(std::string(kAppDir) + "\\Vantrel.Dll");

@@ -30,8 +30,9 @@ inline std::string FiveTitles() {
 struct Harness : fake::FakeSystem {
   explicit Harness(fake::FakeRegistry::DeleteBehaviour behaviour =
                        fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys,
-                   std::wstring appDirectory = L"C:\\Program Files\\Vantrel")
-      : FakeSystem(behaviour, std::move(appDirectory)) {
+                   std::wstring appDirectory = L"C:\\Program Files\\Vantrel",
+                   std::wstring baseName = L"Install")
+      : FakeSystem(behaviour, std::move(appDirectory), std::move(baseName)) {
     window.Attach(&form);
   }
 

@@ -262,6 +262,7 @@ void SetupWindow::OnDestroy() {
   // The list reports its rows going as the controls are destroyed; the dialog hears no more.
   events_ = nullptr;
   help_.Dismiss();
+  RemovePropW(window_, VANTREL_ENDING_PROPERTY);
   PostQuitMessage(0);
 }
 
@@ -317,6 +318,11 @@ void SetupWindow::ShowMessage(const std::wstring& text, platform::MessageIcon ic
 bool SetupWindow::AskWarning(const std::wstring& text) {
   return MessageBoxW(window_ != nullptr ? window_ : owner_.get(), text.c_str(),
                      design_.messageTitle, MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
+}
+
+void SetupWindow::MarkEnding() {
+  // Any value but null marks the window.
+  if (window_ != nullptr) SetPropW(window_, VANTREL_ENDING_PROPERTY, window_);
 }
 
 void SetupWindow::Close() {

@@ -56,6 +56,7 @@ class SetupWindow : public platform::DialogWindow {
 
   void ShowMessage(const std::wstring& text, platform::MessageIcon icon) override;
   bool AskWarning(const std::wstring& text) override;
+  void MarkEnding() override;
   void Close() override;
 
  private:
