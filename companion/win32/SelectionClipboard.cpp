@@ -14,16 +14,6 @@ UINT SelectionFormat() {
   return RegisterClipboardFormatW(L"Vantrel.Selection");
 }
 
-// Another program (a clipboard viewer, say) may hold the clipboard for a moment, so a refused
-// open is tried again for about a second before giving up.
-bool OpenWithRetries(HWND owner) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
 // The text of a clipboard block in the open clipboard; empty when there is none.
 std::wstring TextOfBlock(HANDLE data) {
   if (data == nullptr) return std::wstring();
@@ -49,7 +39,8 @@ std::wstring TextOfBlock(HANDLE data) {
 
 bool PublishSelection(HWND owner, Selection& selection) {
   const UINT format = SelectionFormat();
-  if (!OpenWithRetries(owner)) return false;
+  const ::win32::ScopedClipboard clipboard(owner);
+  if (!clipboard.open()) return false;
   Selection earlier(selection.entry());
   if (format != 0 && IsClipboardFormatAvailable(format) &&
       Selection::Decode(TextOfBlock(GetClipboardData(format)), &earlier)) {
@@ -65,7 +56,6 @@ bool PublishSelection(HWND owner, Selection& selection) {
       static_cast<void>(record.release());
     }
   }
-  CloseClipboard();
   return written;
 }
 
