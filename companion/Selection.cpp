@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "companion/LogicalOrder.h"
+#include "companion/PathText.h"
 
 namespace companion {
 namespace {
@@ -13,9 +13,14 @@ namespace {
 constexpr wchar_t kFieldSeparator = L'\x1F';
 constexpr wchar_t kItemSeparator = L'\x1E';
 
-bool Before(const SelectionItem& a, const SelectionItem& b) {
-  const int byName = CompareLogically(a.orderKey, b.orderKey);
-  return byName != 0 ? byName < 0 : a.text < b.text;
+// Folders first, then by the name the view shows; items of two folders with the same name
+// (search results) in their folders' order. The exact text only makes the order repeatable.
+bool Before(const SelectionItem& a, const SelectionItem& b, ItemQueries& names) {
+  if (a.folder != b.folder) return a.folder;
+  int order = names.CompareNames(NameOf(a.orderKey), NameOf(b.orderKey));
+  if (order == 0) order = names.CompareNames(LocationOf(a.orderKey), LocationOf(b.orderKey));
+  if (order == 0) order = a.orderKey.compare(b.orderKey);
+  return order != 0 ? order < 0 : a.text < b.text;
 }
 
 void AppendNumber(std::wstring& out, std::uint64_t value) {
@@ -65,14 +70,11 @@ bool Selection::Take(const Selection& other) {
   earliest_ = std::min(earliest_, other.earliest_);
   latest_ = std::max(latest_, other.latest_);
   for (const SelectionItem& item : other.items_) {
-    // Items that give the same text (files of one folder, for their location) make one
-    // line, placed by the first of their names whatever order they came in.
-    auto same = std::find_if(items_.begin(), items_.end(),
-                             [&](const SelectionItem& mine) { return mine.text == item.text; });
-    if (same == items_.end()) {
+    // An item handed over twice counts once.
+    if (std::none_of(items_.begin(), items_.end(), [&](const SelectionItem& mine) {
+          return mine.orderKey == item.orderKey && mine.text == item.text;
+        })) {
       items_.push_back(item);
-    } else if (CompareLogically(item.orderKey, same->orderKey) < 0) {
-      same->orderKey = item.orderKey;
     }
   }
   return true;
@@ -87,14 +89,28 @@ void Selection::CarryOn(const Selection& earlier) {
   }
 }
 
-std::wstring Selection::Text() const {
-  std::vector<SelectionItem> ordered = items_;
-  std::sort(ordered.begin(), ordered.end(), Before);
+std::wstring Selection::Text(ItemQueries& names) const {
+  // A handful of items, each put in its place in turn: this stays within bounds whatever
+  // the system's comparison answers, where std::sort relies on a strict order.
+  std::vector<const SelectionItem*> ordered;
+  for (const SelectionItem& item : items_) {
+    auto place = ordered.begin();
+    while (place != ordered.end() && !Before(item, **place, names)) ++place;
+    ordered.insert(place, &item);
+  }
+  // Items that give the same text (files of one folder, for their location) make one line,
+  // placed by the first of them.
+  std::vector<std::wstring> lines;
+  for (const SelectionItem* item : ordered) {
+    if (std::find(lines.begin(), lines.end(), item->text) == lines.end()) {
+      lines.push_back(item->text);
+    }
+  }
   const wchar_t* separator = entry_ == Entry::kDetails ? L"\r\n\r\n" : L"\r\n";
   std::wstring text;
-  for (const SelectionItem& item : ordered) {
+  for (const std::wstring& line : lines) {
     if (!text.empty()) text += separator;
-    text += item.text;
+    text += line;
   }
   return text;
 }
@@ -111,6 +127,8 @@ std::wstring Selection::Encode() const {
     record += item.orderKey;
     record += kFieldSeparator;
     record += item.text;
+    record += kFieldSeparator;
+    record += item.folder ? L'1' : L'0';
   }
   return record;
 }
@@ -128,8 +146,10 @@ bool Selection::Decode(const std::wstring& record, Selection* selection) {
   decoded.entry_ = static_cast<Entry>(entry);
   for (std::size_t i = 1; i < parts.size(); ++i) {
     const std::vector<std::wstring> fields = Split(parts[i], kFieldSeparator);
-    if (fields.size() != 2 || fields[1].empty()) return false;
-    decoded.items_.push_back(SelectionItem{fields[0], fields[1]});
+    if (fields.size() != 3 || fields[1].empty() || (fields[2] != L"0" && fields[2] != L"1")) {
+      return false;
+    }
+    decoded.items_.push_back(SelectionItem{fields[0], fields[1], fields[2] == L"1"});
   }
   *selection = std::move(decoded);
   return true;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "companion/ItemQueries.h"
 #include "companion/Request.h"
 
 namespace companion {
@@ -23,6 +24,7 @@ inline constexpr std::uint64_t kSameUseGap = 1000 * kTicksPerMillisecond;
 struct SelectionItem {
   std::wstring orderKey;  // The item's long path: where its text goes among the others.
   std::wstring text;      // What the item gives alone.
+  bool folder = false;    // Folders come before files.
 };
 
 class Selection {
@@ -43,10 +45,10 @@ class Selection {
   // late for anything); one of an earlier use, or of another entry, changes nothing.
   void CarryOn(const Selection& earlier);
 
-  // The clipboard text: the items' texts in the file manager's name order, each distinct
-  // text once; one per line (CR LF between lines), or for the details one block each with an
-  // empty line between blocks.
-  std::wstring Text() const;
+  // The clipboard text: the items' texts in the file manager's order (folders first, each
+  // group by name as `names` orders them), each distinct text once; one per line (CR LF
+  // between lines), or for the details one block each with an empty line between blocks.
+  std::wstring Text(ItemQueries& names) const;
 
   // The selection as one text, so that it can pass between processes, and back; Decode gives
   // false for anything Encode did not make.

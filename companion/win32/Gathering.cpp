@@ -43,6 +43,7 @@ bool Lock(HANDLE mutex) {
 }
 
 struct Gatherer {
+  ItemQueries& names;
   Selection selection;
   bool written = false;
 };
@@ -59,7 +60,7 @@ LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return FALSE;
     }
     if (gatherer->selection.Take(arrived)) {
-      gatherer->written = PublishSelection(window, gatherer->selection);
+      gatherer->written = PublishSelection(window, gatherer->selection, gatherer->names);
     }
     SetTimer(window, kQuietTimer, kQuietMilliseconds, nullptr);
     return TRUE;
@@ -84,19 +85,21 @@ HWND MakeGathererWindow(Entry entry) {
                          nullptr, instance, nullptr);
 }
 
-bool PublishAlone(const Selection& selection) {
-  return PutUnicodeText(selection.Text());
+bool PublishAlone(const Selection& selection, ItemQueries& names) {
+  return PutUnicodeText(selection.Text(names));
 }
 
 // Called with the mutex held, which it lets go.
-Problem Gather(HANDLE mutex, Selection own) {
-  Gatherer gatherer{std::move(own)};
+Problem Gather(HANDLE mutex, Selection own, ItemQueries& names) {
+  Gatherer gatherer{names, std::move(own)};
   ::win32::UniqueWindow window(MakeGathererWindow(gatherer.selection.entry()));
   ReleaseMutex(mutex);
-  if (!window) return PublishAlone(gatherer.selection) ? Problem::kNone : Problem::kClipboardFailed;
+  if (!window) {
+    return PublishAlone(gatherer.selection, names) ? Problem::kNone : Problem::kClipboardFailed;
+  }
 
   SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&gatherer));
-  gatherer.written = PublishSelection(window.get(), gatherer.selection);
+  gatherer.written = PublishSelection(window.get(), gatherer.selection, names);
   SetTimer(window.get(), kQuietTimer, kQuietMilliseconds, nullptr);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
@@ -104,7 +107,7 @@ Problem Gather(HANDLE mutex, Selection own) {
   const bool locked = Lock(mutex);
   window.reset();
   if (locked) ReleaseMutex(mutex);
-  if (gatherer.written || PublishAlone(gatherer.selection)) return Problem::kNone;
+  if (gatherer.written || PublishAlone(gatherer.selection, names)) return Problem::kNone;
   return Problem::kClipboardFailed;
 }
 
@@ -122,16 +125,16 @@ bool HandOver(HWND gatherer, const Selection& own) {
 
 }  // namespace
 
-Problem GatherOnClipboard(Entry entry, SelectionItem item) {
+Problem GatherOnClipboard(Entry entry, SelectionItem item, ItemQueries& names) {
   Selection own(entry, StartOfThisProcess(), std::move(item));
   const std::wstring lockName = L"Local\\Vantrel.Companion.Selection." + EntryName(entry);
   ::win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, lockName.c_str()));
-  if (!mutex) return PublishAlone(own) ? Problem::kNone : Problem::kClipboardFailed;
+  if (!mutex) return PublishAlone(own, names) ? Problem::kNone : Problem::kClipboardFailed;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     if (!Lock(mutex.get())) break;
     const HWND gatherer =
         FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, EntryName(entry).c_str());
-    if (gatherer == nullptr) return Gather(mutex.get(), std::move(own));
+    if (gatherer == nullptr) return Gather(mutex.get(), std::move(own), names);
     ReleaseMutex(mutex.get());
     if (HandOver(gatherer, own)) return Problem::kNone;
   }

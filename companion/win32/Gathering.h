@@ -10,13 +10,14 @@
 // the selection from the clipboard when it belongs to the same use (Selection::CarryOn).
 #pragma once
 
+#include "companion/ItemQueries.h"
 #include "companion/Outcome.h"
 #include "companion/Selection.h"
 
 namespace companion::win32 {
 
 // kNone once the item is on the clipboard or in the gatherer's hands; kClipboardFailed when
-// neither could be done.
-Problem GatherOnClipboard(Entry entry, SelectionItem item);
+// neither could be done. `names` orders the text.
+Problem GatherOnClipboard(Entry entry, SelectionItem item, ItemQueries& names);
 
 }  // namespace companion::win32

@@ -37,7 +37,7 @@ std::wstring TextOfBlock(HANDLE data) {
 
 }  // namespace
 
-bool PublishSelection(HWND owner, Selection& selection) {
+bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names) {
   const UINT format = SelectionFormat();
   const ::win32::ScopedClipboard clipboard(owner);
   if (!clipboard.open()) return false;
@@ -46,7 +46,7 @@ bool PublishSelection(HWND owner, Selection& selection) {
       Selection::Decode(TextOfBlock(GetClipboardData(format)), &earlier)) {
     selection.CarryOn(earlier);
   }
-  ::win32::UniqueGlobal text = BlockOf(selection.Text());
+  ::win32::UniqueGlobal text = BlockOf(selection.Text(names));
   ::win32::UniqueGlobal record = BlockOf(selection.Encode());
   const bool written =
       text && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text.get()) != nullptr;

@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include "companion/ItemQueries.h"
 #include "companion/Selection.h"
 
 namespace companion::win32 {
 
-// Carries on the selection already on the clipboard (Selection::CarryOn), then puts the text and
-// the selection there, owned by `owner`. False when the clipboard could not be opened or written.
-bool PublishSelection(HWND owner, Selection& selection);
+// Carries on the selection already on the clipboard (Selection::CarryOn), then puts the text,
+// ordered by `names`, and the selection there, owned by `owner`. False when the clipboard could
+// not be opened or written.
+bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names);
 
 }  // namespace companion::win32

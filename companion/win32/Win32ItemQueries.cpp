@@ -1,6 +1,8 @@
 #include "companion/win32/Win32ItemQueries.h"
 
 #include <windows.h>
+// shlwapi.h builds on the types windows.h declares.
+#include <shlwapi.h>
 
 #include "companion/PathText.h"
 #include "platform/win32/Handles.h"
@@ -98,6 +100,12 @@ ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
   if (!search) return ItemFacts();
   return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                  found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);
+}
+
+// Explorer's own comparison, which it sorts by name with (StrCmpLogicalW; shlwapi is a
+// KnownDLL, always loaded from System32).
+int Win32ItemQueries::CompareNames(const std::wstring& a, const std::wstring& b) {
+  return StrCmpLogicalW(a.c_str(), b.c_str());
 }
 
 }  // namespace companion::win32

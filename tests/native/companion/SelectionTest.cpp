@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeItemQueries.h"
 #include "companion/LogicalOrder.h"
 #include "companion/Selection.h"
 
@@ -32,8 +33,9 @@ TEST(LogicalOrder, NumbersByValueLettersWithoutCase) {
 class SelectionTest : public ::testing::Test {
  protected:
   // Items arrive as one-item selections, the way the starts hand them over.
-  void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text) {
-    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text}));
+  void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text,
+              bool folder = false) {
+    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text, folder}));
   }
   void ArriveAll(const std::vector<std::wstring>& paths) {
     std::uint64_t at = kT0;
@@ -41,6 +43,7 @@ class SelectionTest : public ::testing::Test {
   }
 
   Selection selection{Entry::kLongPath};
+  testing::FakeItemQueries names;
 };
 
 TEST_F(SelectionTest, LinesInNameOrderWhateverTheyArriveIn) {
@@ -48,10 +51,10 @@ TEST_F(SelectionTest, LinesInNameOrderWhateverTheyArriveIn) {
              L"C:\\写真\\写真 1.jpg"});
   EXPECT_EQ(
       L"C:\\写真\\a b.txt\r\nC:\\写真\\写真 1.jpg\r\nC:\\写真\\写真 2.jpg\r\nC:\\写真\\写真 10.jpg",
-      selection.Text());
-  const std::wstring once = selection.Text();
+      selection.Text(names));
+  const std::wstring once = selection.Text(names);
   ArriveAll({L"C:\\写真\\a b.txt"});  // The same item again (a repeated hand-over).
-  EXPECT_EQ(once, selection.Text());
+  EXPECT_EQ(once, selection.Text(names));
 }
 
 TEST_F(SelectionTest, ALineSeveralItemsGiveAppearsOnceInTheOrderOfTheirNames) {
@@ -59,8 +62,11 @@ TEST_F(SelectionTest, ALineSeveralItemsGiveAppearsOnceInTheOrderOfTheirNames) {
   Arrive(kT0, L"C:\\z\\b 10.txt", L"C:\\z");
   Arrive(kT0 + 1, L"C:\\y\\x.txt", L"C:\\y");
   Arrive(kT0 + 2, L"C:\\z\\a.txt", L"C:\\z");
-  Arrive(kT0 + 3, L"C:\\x\\q.txt", L"C:\\x");
-  EXPECT_EQ(L"C:\\x\r\nC:\\y\r\nC:\\z", selection.Text());
+  Arrive(kT0 + 3, L"C:\\x\\x.txt", L"C:\\x");
+  Arrive(kT0 + 4, L"C:\\w\\zz", L"C:\\w", true);
+  // As search results list them: the folder zz, then a.txt, b 10.txt, and x.txt of both folders
+  // in their folders' order.
+  EXPECT_EQ(L"C:\\w\r\nC:\\z\r\nC:\\x\r\nC:\\y", selection.Text(names));
 }
 
 TEST_F(SelectionTest, DetailsBlocksAreSeparatedByAnEmptyLine) {
@@ -68,7 +74,7 @@ TEST_F(SelectionTest, DetailsBlocksAreSeparatedByAnEmptyLine) {
   Arrive(kT0, L"C:\\d\\2", L"名前: 2\r\nフルパス: C:\\d\\2");
   Arrive(kT0, L"C:\\d\\1", L"名前: 1\r\nフルパス: C:\\d\\1");
   EXPECT_EQ(L"名前: 1\r\nフルパス: C:\\d\\1\r\n\r\n名前: 2\r\nフルパス: C:\\d\\2",
-            selection.Text());
+            selection.Text(names));
 }
 
 TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse) {
@@ -77,7 +83,7 @@ TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse
   auto carriedOn = [&](std::uint64_t at, Entry entry = Entry::kLongPath) {
     Selection late(entry, at, SelectionItem{L"c", L"c"});
     late.CarryOn(selection);
-    return late.Text();
+    return late.Text(names);
   };
   EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond * 18 / 10));  // Near the latest start.
   EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond / 2));
@@ -87,35 +93,27 @@ TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse
   EXPECT_EQ(L"c", carriedOn(kT0, Entry::kShortPath));  // Another command.
 }
 
+// A record as written here, with '|' between fields and '/' between items.
+std::wstring R(std::wstring text) {
+  for (wchar_t& c : text) c = c == L'|' ? L'\x1F' : c == L'/' ? L'\x1E' : c;
+  return text;
+}
+
 TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
   ArriveAll({L"C:\\b 2", L"C:\\b 1"});
+  Arrive(kT0, L"C:\\a", L"C:\\a", true);
   Selection decoded(Entry::kDetails);
   ASSERT_TRUE(Selection::Decode(selection.Encode(), &decoded));
   EXPECT_EQ(Entry::kLongPath, decoded.entry());
-  EXPECT_EQ(selection.Text(), decoded.Text());
+  EXPECT_EQ(selection.Text(names), decoded.Text(names));
   Arrive(kT0 + kSecond, L"C:\\b 3", L"C:\\b 3");
   EXPECT_TRUE(decoded.Take(selection));
-  EXPECT_EQ(L"C:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text());
+  EXPECT_EQ(L"C:\\a\r\nC:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text(names));
 
-  for (const wchar_t* wrong : {L"", L"1",
-                               L"1\x1F"
-                               L"0\x1F"
-                               L"0",
-                               L"9\x1F"
-                               L"0\x1F"
-                               L"0\x1Ek\x1Ft",
-                               L"1\x1F"
-                               L"5\x1F"
-                               L"4\x1Ek\x1Ft",
-                               L"1\x1F"
-                               L"0\x1F"
-                               L"0\x1Ekt",
-                               L"1\x1Fx\x1F"
-                               L"0\x1Ek\x1Ft",
-                               L"1\x1F"
-                               L"0\x1F"
-                               L"0\x1Ek\x1F"}) {
-    EXPECT_FALSE(Selection::Decode(wrong, &decoded)) << testing::PrintToString(std::wstring(wrong));
+  // Each but the first two is well-formed but for one field.
+  for (const wchar_t* wrong : {L"", L"1", L"1|0|0", L"9|0|0/k|t|0", L"1|5|4/k|t|0", L"1|0|0/kt|0",
+                               L"1|x|0/k|t|0", L"1|0|0/k||0", L"1|0|0/k|t|2"}) {
+    EXPECT_FALSE(Selection::Decode(R(wrong), &decoded)) << ::testing::PrintToString(R(wrong));
   }
 }
 

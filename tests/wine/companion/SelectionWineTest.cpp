@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,12 @@ const std::vector<std::wstring> kNames = {
     L"写真 2.jpg", L"写真 3.jpg", L"写真 4.jpg", L"写真 5.jpg",  L"写真 6.jpg",
     L"写真 7.jpg", L"写真 8.jpg", L"写真 9.jpg", L"写真 10.jpg", L"写真 11.jpg",
 };
+// A folder, then pairs in Explorer's order, which an order by code unit turns round for all
+// but the last pair: the fifteen items of one more selection.
+const std::vector<std::wstring> kOrdered = {
+    L"zz フォルダ", L"_old.txt", L"a.txt",    L"~$doc.docx", L"doc.docx",
+    L"[1] x",       L"a x",      L"アルバム", L"かばん",     L"ｶﾒﾗ",
+    L"きのこ",      L"été",      L"fête",     L"写真 2.jpg", L"写真 10.jpg"};
 
 std::wstring Quoted(const std::wstring& text) {
   return L"\"" + text + L"\"";
@@ -46,9 +53,13 @@ class CompanionSelection : public ::testing::Test {
     folder_ = std::wstring(longTemp) + L"Vantrel 選択 " + std::to_wstring(GetCurrentProcessId());
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
     for (const std::wstring& name : kNames) ASSERT_TRUE(MakeFile(PathOf(name)));
+    ASSERT_TRUE(CreateDirectoryW(PathOf(kOrdered[0]).c_str(), nullptr));
+    for (std::size_t i = 1; i < kOrdered.size(); ++i) ASSERT_TRUE(MakeFile(PathOf(kOrdered[i])));
   }
   static void TearDownTestSuite() {
     for (const std::wstring& name : kNames) DeleteFileW(PathOf(name).c_str());
+    for (const std::wstring& name : kOrdered) DeleteFileW(PathOf(name).c_str());
+    RemoveDirectoryW(PathOf(kOrdered[0]).c_str());
     RemoveDirectoryW(folder_.c_str());
     ::win32::UniqueWindow(keeper_).reset();
   }
@@ -113,6 +124,16 @@ TEST_F(CompanionSelection, DetailsOfThreeItemsAreBlocksWithAnEmptyLineBetween) {
         << testing::PrintToString(blocks[i]);
     EXPECT_NE(L'\n', blocks[i].back());
   }
+}
+
+TEST_F(CompanionSelection, FoldersFirstThenNamesByTheSystemsRules) {
+  std::vector<std::wstring> paths;
+  for (const std::wstring& name : kOrdered) paths.push_back(PathOf(name));
+  const std::wstring lines = L"\r\n" + CopiedTogether(1, paths) + L"\r\n";
+  const auto at = [&](std::size_t i) { return lines.find(L"\r\n" + paths[i] + L"\r\n"); };
+  EXPECT_EQ(16, std::count(lines.begin(), lines.end(), L'\n'));
+  EXPECT_EQ(0u, at(0));
+  for (std::size_t i = 1; i < paths.size(); i += 2) EXPECT_LT(at(i), at(i + 1)) << kOrdered[i];
 }
 
 TEST_F(CompanionSelection, AMissingItemGetsItsMessageOnceAndTheOthersAreCopied) {
