@@ -12,6 +12,8 @@ namespace {
 // Control characters no path and no details text holds.
 constexpr wchar_t kFieldSeparator = L'\x1F';
 constexpr wchar_t kItemSeparator = L'\x1E';
+// How far ahead of this start's clock a start of the same use may have read its own.
+constexpr std::uint64_t kClockSlack = 1000 * kTicksPerMillisecond;
 
 // Folders first, then by the name the view shows; items of two folders with the same name
 // (search results) in their folders' order. The exact text only makes the order repeatable.
@@ -33,12 +35,15 @@ void AppendNumber(std::wstring& out, std::uint64_t value) {
   while (count > 0) out += digits[--count];
 }
 
+// False for anything but decimal digits of a number that fits.
 bool ReadNumber(const std::wstring& text, std::uint64_t* value) {
-  if (text.empty() || text.size() > 20) return false;
+  if (text.empty()) return false;
   *value = 0;
   for (wchar_t c : text) {
     if (c < L'0' || c > L'9') return false;
-    *value = *value * 10 + static_cast<std::uint64_t>(c - L'0');
+    const std::uint64_t digit = static_cast<std::uint64_t>(c - L'0');
+    if (*value > (UINT64_MAX - digit) / 10) return false;
+    *value = *value * 10 + digit;
   }
   return true;
 }
@@ -80,13 +85,13 @@ bool Selection::Take(const Selection& other) {
   return true;
 }
 
-void Selection::CarryOn(const Selection& earlier) {
-  if (earlier.entry_ != entry_ || earlier.empty()) return;
-  if (empty() || earlier.earliest_ > latest_ + kSameUseGap) {
-    *this = earlier;
-  } else if (earlier.latest_ + kSameUseGap >= earliest_) {
-    Take(earlier);
+bool Selection::Join(const Selection& other) {
+  if (other.entry_ != entry_ || other.empty()) return false;
+  if (empty() || other.earliest_ > latest_ + kSameUseGap) {
+    *this = other;
+    return true;
   }
+  return other.latest_ + kSameUseGap >= earliest_ && Take(other);
 }
 
 std::wstring Selection::Text(ItemQueries& names) const {
@@ -133,14 +138,15 @@ std::wstring Selection::Encode() const {
   return record;
 }
 
-bool Selection::Decode(const std::wstring& record, Selection* selection) {
+bool Selection::Decode(const std::wstring& record, std::uint64_t now, Selection* selection) {
   const std::vector<std::wstring> parts = Split(record, kItemSeparator);
   const std::vector<std::wstring> head = Split(parts[0], kFieldSeparator);
   std::uint64_t entry = 0;
   Selection decoded(Entry::kLongPath);
   if (head.size() != 3 || !ReadNumber(head[0], &entry) || entry < 1 || entry > 5 ||
       !ReadNumber(head[1], &decoded.earliest_) || !ReadNumber(head[2], &decoded.latest_) ||
-      decoded.earliest_ > decoded.latest_ || parts.size() < 2) {
+      decoded.earliest_ > decoded.latest_ || decoded.latest_ - decoded.earliest_ > kLongestUse ||
+      decoded.latest_ > now + kClockSlack || parts.size() < 2 || parts.size() > kMostItems + 1) {
     return false;
   }
   decoded.entry_ = static_cast<Entry>(entry);

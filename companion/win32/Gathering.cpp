@@ -56,10 +56,10 @@ LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (data->dwData != kItemTag || data->lpData == nullptr ||
         !Selection::Decode(
             std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)),
-            &arrived)) {
+            CurrentTime(), &arrived)) {
       return FALSE;
     }
-    if (gatherer->selection.Take(arrived)) {
+    if (gatherer->selection.Join(arrived)) {
       gatherer->written = PublishSelection(window, gatherer->selection, gatherer->names);
     }
     SetTimer(window, kQuietTimer, kQuietMilliseconds, nullptr);

@@ -7,7 +7,7 @@
 // come for a short quiet time. A start that finds that window hands its item over and ends.
 // The gatherer takes the mutex again before its window goes, so a start either finds a
 // window that still takes items, or none and becomes the next gatherer; that one carries on
-// the selection from the clipboard when it belongs to the same use (Selection::CarryOn).
+// the selection from the clipboard when it belongs to the same use (Selection::Join).
 #pragma once
 
 #include "companion/ItemQueries.h"

@@ -43,8 +43,8 @@ bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names) {
   if (!clipboard.open()) return false;
   Selection earlier(selection.entry());
   if (format != 0 && IsClipboardFormatAvailable(format) &&
-      Selection::Decode(TextOfBlock(GetClipboardData(format)), &earlier)) {
-    selection.CarryOn(earlier);
+      Selection::Decode(TextOfBlock(GetClipboardData(format)), CurrentTime(), &earlier)) {
+    selection.Join(earlier);
   }
   ::win32::UniqueGlobal text = BlockOf(selection.Text(names));
   ::win32::UniqueGlobal record = BlockOf(selection.Encode());
@@ -57,6 +57,12 @@ bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names) {
     }
   }
   return written;
+}
+
+std::uint64_t CurrentTime() {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
 }  // namespace companion::win32

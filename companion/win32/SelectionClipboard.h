@@ -5,14 +5,19 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "companion/ItemQueries.h"
 #include "companion/Selection.h"
 
 namespace companion::win32 {
 
-// Carries on the selection already on the clipboard (Selection::CarryOn), then puts the text,
-// ordered by `names`, and the selection there, owned by `owner`. False when the clipboard could
-// not be opened or written.
+// Joins the selection already on the clipboard (Selection::Join), then puts the text, ordered
+// by `names`, and the selection there, owned by `owner`. False when the clipboard could not be
+// opened or written.
 bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names);
+
+// Now, in the ticks that start times count.
+std::uint64_t CurrentTime();
 
 }  // namespace companion::win32

@@ -82,7 +82,7 @@ TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse
   Arrive(kT0, L"a", L"a");
   auto carriedOn = [&](std::uint64_t at, Entry entry = Entry::kLongPath) {
     Selection late(entry, at, SelectionItem{L"c", L"c"});
-    late.CarryOn(selection);
+    late.Join(selection);
     return late.Text(names);
   };
   EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond * 18 / 10));  // Near the latest start.
@@ -99,11 +99,47 @@ std::wstring R(std::wstring text) {
   return text;
 }
 
+// Item "c", started at `at`, reaches a gatherer that holds a record, or comes after it and finds
+// the record on the clipboard: the later use wins, and a record no use leaves counts as none.
+TEST_F(SelectionTest, AGathererTakesOnlyItsOwnUseAndAnUntrustedRecordCountsAsNone) {
+  Arrive(kT0 + kSecond * 9 / 10, L"b", L"b");
+  Arrive(kT0, L"a", L"a");
+  const std::wstring ab = selection.Encode(), t0 = std::to_wstring(kT0);
+  std::wstring sixteen = R(L"1|" + t0 + L"|" + t0);
+  for (int i = 0; i < 16; ++i) sixteen += R(L"/k" + std::to_wstring(i) + L"|t|0");
+  const std::uint64_t now = kT0 + 20 * kSecond, past = kT0 - 3600 * kSecond;
+  const struct {
+    const char* what;
+    std::wstring record;
+    std::uint64_t at, now;
+    std::wstring text;
+  } rows[] = {
+      {"the same use", ab, kT0 + kSecond, now, L"a\r\nb\r\nc"},
+      {"the next use", ab, kT0 + 2 * kSecond, now, L"c"},
+      {"a clock set back since", ab, past, past, L"c"},
+      {"16 items", sixteen, kT0, now, L"c"},
+      {"over 15 s", R(L"1|" + t0 + L"|" + std::to_wstring(kT0 + 15 * kSecond + 1) + L"/k|t|0"), kT0,
+       now, L"c"},
+      {"past 64 bits", R(L"1|18579744073709551616|18579744073709551616/k|k|0"), kT0, now, L"c"},
+  };
+  for (const auto& row : rows) {
+    const Selection item(Entry::kLongPath, row.at, SelectionItem{L"c", L"c"});
+    Selection record(Entry::kLongPath);
+    static_cast<void>(Selection::Decode(row.record, row.now, &record));  // Ignored: none.
+    Selection gatherer = record;
+    gatherer.Join(item);
+    EXPECT_EQ(row.text, gatherer.Text(names)) << row.what << ", in the gatherer";
+    Selection late = item;
+    late.Join(record);
+    EXPECT_EQ(row.text, late.Text(names)) << row.what << ", after the gatherer";
+  }
+}
+
 TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
   ArriveAll({L"C:\\b 2", L"C:\\b 1"});
   Arrive(kT0, L"C:\\a", L"C:\\a", true);
   Selection decoded(Entry::kDetails);
-  ASSERT_TRUE(Selection::Decode(selection.Encode(), &decoded));
+  ASSERT_TRUE(Selection::Decode(selection.Encode(), kT0, &decoded));
   EXPECT_EQ(Entry::kLongPath, decoded.entry());
   EXPECT_EQ(selection.Text(names), decoded.Text(names));
   Arrive(kT0 + kSecond, L"C:\\b 3", L"C:\\b 3");
@@ -113,7 +149,7 @@ TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
   // Each but the first two is well-formed but for one field.
   for (const wchar_t* wrong : {L"", L"1", L"1|0|0", L"9|0|0/k|t|0", L"1|5|4/k|t|0", L"1|0|0/kt|0",
                                L"1|x|0/k|t|0", L"1|0|0/k||0", L"1|0|0/k|t|2"}) {
-    EXPECT_FALSE(Selection::Decode(R(wrong), &decoded)) << ::testing::PrintToString(R(wrong));
+    EXPECT_FALSE(Selection::Decode(R(wrong), kT0, &decoded)) << ::testing::PrintToString(R(wrong));
   }
 }
 
