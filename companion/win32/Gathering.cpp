@@ -15,12 +15,16 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"Vantrel.Companion.Selection";
 // Tags the WM_COPYDATA that carries a start's item.
 constexpr ULONG_PTR kItemTag = 0x56544931;
+// Posted by the gatherer to itself once it took an item: the clipboard is written from the
+// message loop, never from inside the hand-over.
+constexpr UINT kWriteMessage = WM_APP + 1;
 // How long the gatherer waits for a further item. The starts of one use come within a few
 // hundred milliseconds even on a loaded machine; one that comes later still finds the
 // selection on the clipboard.
 constexpr UINT kQuietMilliseconds = 500;
 constexpr UINT_PTR kQuietTimer = 1;
-// The mutex is held only around a look for the window, its making and its end.
+// The mutex is held only around a look for the window, its making, and the last write and
+// the window's end.
 constexpr DWORD kLockMilliseconds = 10000;
 constexpr DWORD kHandOverMilliseconds = 5000;
 // Each failed hand-over means the gatherer ended in between; the next look finds its
@@ -37,16 +41,29 @@ std::wstring EntryName(Entry entry) {
   return std::wstring(1, static_cast<wchar_t>(L'0' + static_cast<int>(entry)));
 }
 
-bool Lock(HANDLE mutex) {
-  const DWORD result = WaitForSingleObject(mutex, kLockMilliseconds);
+bool Lock(HANDLE mutex, DWORD milliseconds) {
+  const DWORD result = WaitForSingleObject(mutex, milliseconds);
   return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 struct Gatherer {
   ItemQueries& names;
   Selection selection;
-  bool written = false;
+  HWND window = nullptr;
+  bool unwritten = true;  // Items were taken since the last write began.
+  bool written = false;   // The last write succeeded.
 };
+
+// Writes until the clipboard holds every item taken. EmptyClipboard sends WM_DESTROYCLIPBOARD
+// to the clipboard's previous owner and, while it waits for the answer, handles the items
+// other starts send; those are only taken, so one write never runs inside another, and the
+// selection is written again once the write returned.
+void WriteSelection(Gatherer& gatherer, Write write) {
+  while (gatherer.unwritten) {
+    gatherer.unwritten = false;
+    gatherer.written = PublishSelection(gatherer.window, gatherer.selection, gatherer.names, write);
+  }
+}
 
 LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Gatherer* gatherer = reinterpret_cast<Gatherer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -60,10 +77,15 @@ LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return FALSE;
     }
     if (gatherer->selection.Join(arrived)) {
-      gatherer->written = PublishSelection(window, gatherer->selection, gatherer->names);
+      gatherer->unwritten = true;
+      PostMessageW(window, kWriteMessage, 0, 0);
     }
     SetTimer(window, kQuietTimer, kQuietMilliseconds, nullptr);
     return TRUE;
+  }
+  if (message == kWriteMessage && gatherer != nullptr) {
+    WriteSelection(*gatherer, Write::kPartial);
+    return 0;
   }
   if (message == WM_TIMER && wParam == kQuietTimer) {
     KillTimer(window, kQuietTimer);
@@ -93,22 +115,30 @@ bool PublishAlone(const Selection& selection, ItemQueries& names) {
 Problem Gather(HANDLE mutex, Selection own, ItemQueries& names) {
   Gatherer gatherer{names, std::move(own)};
   ::win32::UniqueWindow window(MakeGathererWindow(gatherer.selection.entry()));
+  gatherer.window = window.get();
+  if (window) SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&gatherer));
   ReleaseMutex(mutex);
   if (!window) {
     return PublishAlone(gatherer.selection, names) ? Problem::kNone : Problem::kClipboardFailed;
   }
 
-  SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&gatherer));
-  gatherer.written = PublishSelection(window.get(), gatherer.selection, names);
+  WriteSelection(gatherer, Write::kPartial);
   SetTimer(window.get(), kQuietTimer, kQuietMilliseconds, nullptr);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
 
-  const bool locked = Lock(mutex);
+  // The whole selection once more as the user's copy, under the mutex: no start finds the
+  // window, and no next gatherer writes, until it is there and the window gone. A program
+  // that wrote the clipboard since holds a later copy of the user's, which stays.
+  const bool locked = Lock(mutex, kLockMilliseconds);
+  if (!gatherer.written || GetClipboardOwner() == window.get()) {
+    gatherer.unwritten = true;
+    WriteSelection(gatherer, Write::kWhole);
+  }
+  const bool copied = gatherer.written || PublishAlone(gatherer.selection, names);
   window.reset();
   if (locked) ReleaseMutex(mutex);
-  if (gatherer.written || PublishAlone(gatherer.selection, names)) return Problem::kNone;
-  return Problem::kClipboardFailed;
+  return copied ? Problem::kNone : Problem::kClipboardFailed;
 }
 
 bool HandOver(HWND gatherer, const Selection& own) {
@@ -131,7 +161,7 @@ Problem GatherOnClipboard(Entry entry, SelectionItem item, ItemQueries& names) {
   ::win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, lockName.c_str()));
   if (!mutex) return PublishAlone(own, names) ? Problem::kNone : Problem::kClipboardFailed;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    if (!Lock(mutex.get())) break;
+    if (!Lock(mutex.get(), kLockMilliseconds)) break;
     const HWND gatherer =
         FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, EntryName(entry).c_str());
     if (gatherer == nullptr) return Gather(mutex.get(), std::move(own), names);
