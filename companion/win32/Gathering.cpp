@@ -8,6 +8,7 @@
 #include "companion/win32/Clipboard.h"
 #include "companion/win32/SelectionClipboard.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/TextBuffer.h"
 
 namespace companion::win32 {
 namespace {
@@ -26,10 +27,9 @@ constexpr UINT_PTR kQuietTimer = 1;
 // The mutex is held only around a look for the window, its making, and the last write and
 // the window's end.
 constexpr DWORD kLockMilliseconds = 10000;
-constexpr DWORD kHandOverMilliseconds = 5000;
-// Each failed hand-over means the gatherer ended in between; the next look finds its
-// successor or none.
-constexpr int kAttempts = 20;
+// How long a start tries in all to hand its item over or to become the gatherer. The
+// gatherer answers at once: it only takes the item, and writes it after its answer.
+constexpr DWORD kGiveUpMilliseconds = 5000;
 
 std::uint64_t StartOfThisProcess() {
   FILETIME created{}, exited{}, kernel{}, user{};
@@ -141,7 +141,35 @@ Problem Gather(HANDLE mutex, Selection own, ItemQueries& names) {
   return copied ? Problem::kNone : Problem::kClipboardFailed;
 }
 
-bool HandOver(HWND gatherer, const Selection& own) {
+// The program file `process` runs; empty when that cannot be told.
+std::wstring ProgramOf(HANDLE process) {
+  return ::win32::TextFromCall([&](wchar_t* buffer, std::size_t capacity) -> std::size_t {
+    DWORD size = static_cast<DWORD>(capacity);
+    if (QueryFullProcessImageNameW(process, 0, buffer, &size)) return size;
+    return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? capacity : 0;
+  });
+}
+
+// The gatherer of `entry`: a window of its class and name whose process runs `program`, the
+// companion's own file. Any program can make a window of that name; one that answered the
+// hand-over would swallow every item.
+HWND FindGatherer(Entry entry, const std::wstring& program) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(HWND_MESSAGE, window, kWindowClass, EntryName(entry).c_str()))) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    const ::win32::UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (process && !program.empty() &&
+        CompareStringOrdinal(ProgramOf(process.get()).c_str(), -1, program.c_str(), -1, TRUE) ==
+            CSTR_EQUAL) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+// True once the gatherer took the item.
+bool HandOver(HWND gatherer, const Selection& own, DWORD milliseconds) {
   const std::wstring record = own.Encode();
   COPYDATASTRUCT data{};
   data.dwData = kItemTag;
@@ -149,7 +177,7 @@ bool HandOver(HWND gatherer, const Selection& own) {
   data.lpData = const_cast<wchar_t*>(record.data());
   DWORD_PTR accepted = FALSE;
   return SendMessageTimeoutW(gatherer, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL,
-                             kHandOverMilliseconds, &accepted) != 0 &&
+                             milliseconds, &accepted) != 0 &&
          accepted == TRUE;
 }
 
@@ -160,13 +188,20 @@ Problem GatherOnClipboard(Entry entry, SelectionItem item, ItemQueries& names) {
   const std::wstring lockName = L"Local\\Vantrel.Companion.Selection." + EntryName(entry);
   ::win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, lockName.c_str()));
   if (!mutex) return PublishAlone(own, names) ? Problem::kNone : Problem::kClipboardFailed;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    if (!Lock(mutex.get(), kLockMilliseconds)) break;
-    const HWND gatherer =
-        FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, EntryName(entry).c_str());
+  const std::wstring program = ProgramOf(GetCurrentProcess());
+  const DWORD start = GetTickCount();
+  // A refused or unanswered hand-over means the gatherer ended in between, or took too long:
+  // the next look finds its successor or none.
+  for (DWORD spent = 0; spent < kGiveUpMilliseconds; spent = GetTickCount() - start) {
+    if (!Lock(mutex.get(), kGiveUpMilliseconds - spent)) break;
+    const HWND gatherer = FindGatherer(entry, program);
     if (gatherer == nullptr) return Gather(mutex.get(), std::move(own), names);
     ReleaseMutex(mutex.get());
-    if (HandOver(gatherer, own)) return Problem::kNone;
+    spent = GetTickCount() - start;
+    if (spent < kGiveUpMilliseconds && HandOver(gatherer, own, kGiveUpMilliseconds - spent)) {
+      return Problem::kNone;
+    }
+    Sleep(10);
   }
   return Problem::kClipboardFailed;
 }

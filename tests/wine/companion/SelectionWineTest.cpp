@@ -43,19 +43,20 @@ std::wstring Joined(const std::vector<std::wstring>& parts, const wchar_t* separ
   return text;
 }
 
-// The test's own message-only windows: a clipboard listener reads each update; the
-// clipboard's owner is slow to let it go.
+// The test's own message-only windows, in the class of the companion's gatherer: one named "1"
+// stands where entry 1's gatherer would, in another program, and takes every item handed to
+// it; a clipboard listener reads each update; the clipboard's owner is slow to let it go.
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CLIPBOARDUPDATE) {
     const test::ClipboardContents contents = test::ReadClipboard(kPartialFormats);
     g_updates.emplace(contents.sequence, contents);
   }
   if (message == WM_DESTROYCLIPBOARD) Sleep(300);
-  return DefWindowProcW(window, message, wParam, lParam);
+  return message == WM_COPYDATA ? TRUE : DefWindowProcW(window, message, wParam, lParam);
 }
 
 ::win32::UniqueWindow TestWindow(const wchar_t* name) {
-  const wchar_t* const kClass = L"Vantrel.Test.Clipboard";
+  const wchar_t* const kClass = L"Vantrel.Companion.Selection";
   const WNDCLASSW windowClass = {0,       TestWindowProc, 0,       0,       nullptr,
                                  nullptr, nullptr,        nullptr, nullptr, kClass};
   RegisterClassW(&windowClass);  // Fails, harmlessly, after the first time.
@@ -184,6 +185,11 @@ TEST_F(CompanionSelection, AnOwnerSlowToLetTheClipboardGoStillGetsTheWholeSelect
   ASSERT_TRUE(test::SetClipboardText(L"held by a slow owner", owner.get()));
   EXPECT_EQ(Joined(Paths(3), L"\r\n"), CopiedTogether(1, Paths(3)));
   EXPECT_TRUE(test::ReadClipboard({L"Vantrel.Selection"}).has[0]);
+}
+
+TEST_F(CompanionSelection, AWindowOfTheGatherersNameInAnotherProgramGetsNoItem) {
+  const ::win32::UniqueWindow impostor = TestWindow(L"1");
+  EXPECT_EQ(PathOf(kNames[0]), CopiedTogether(1, {PathOf(kNames[0])}));
 }
 
 TEST_F(CompanionSelection, AMissingItemGetsItsMessageOnceAndTheOthersAreCopied) {
