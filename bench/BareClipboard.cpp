@@ -13,14 +13,6 @@
 
 namespace {
 
-bool OpenWithRetries(HWND owner) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
 std::wstring CurrentText() {
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   const void* chars = data != nullptr ? GlobalLock(data) : nullptr;
@@ -39,7 +31,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR lpCmdLine, int) {
   if (append) text.erase(0, 1);
   const win32::UniqueWindow owner(
       CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, hInstance, nullptr));
-  if (!owner || !OpenWithRetries(owner.get())) return 1;
+  const win32::ScopedClipboard clipboard(owner.get());
+  if (!owner || !clipboard.open()) return 1;
   if (append) {
     const std::wstring before = CurrentText();
     if (!before.empty()) text = before + L"\r\n" + text;
@@ -55,6 +48,5 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR lpCmdLine, int) {
     done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
     if (done) static_cast<void>(block.release());  // the clipboard owns it now
   }
-  CloseClipboard();
   return done ? 0 : 1;
 }

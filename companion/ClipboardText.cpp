@@ -8,8 +8,8 @@
 namespace companion {
 namespace {
 
-Outcome Text(std::wstring text, const std::wstring& longPath) {
-  return Outcome{Problem::kNone, std::move(text), longPath};
+Outcome Text(std::wstring text, const std::wstring& longPath, const ItemFacts& facts) {
+  return Outcome{Problem::kNone, std::move(text), longPath, facts.kind == ItemKind::Folder};
 }
 
 }  // namespace
@@ -25,18 +25,18 @@ Outcome BuildClipboardText(Entry entry, const std::wstring& path, ItemQueries& q
   if (longPath.empty()) longPath = WithoutExtendedLengthPrefix(item);
   switch (entry) {
     case Entry::kLongPath:
-      return Text(longPath, longPath);
+      return Text(longPath, longPath, facts);
     case Entry::kLongLocation:
-      return Text(LocationOf(longPath), longPath);
+      return Text(LocationOf(longPath), longPath, facts);
     case Entry::kDetails:
-      return Text(FormatDetails(longPath, facts), longPath);
+      return Text(FormatDetails(longPath, facts), longPath, facts);
     case Entry::kShortPath:
     case Entry::kShortLocation:
       break;
   }
   std::wstring shortPath = TrimTrailingSeparators(queries.ShortPath(item));
   if (shortPath.empty()) shortPath = longPath;
-  return Text(entry == Entry::kShortPath ? shortPath : LocationOf(shortPath), longPath);
+  return Text(entry == Entry::kShortPath ? shortPath : LocationOf(shortPath), longPath, facts);
 }
 
 PreparedStart PrepareStart(const std::wstring& commandLine, ItemQueries& queries) {

@@ -1,4 +1,5 @@
-// The file-system questions the companion asks about one item.
+// The questions the companion asks the system about items: the file system's, and the order
+// in which the file manager lists their names.
 #pragma once
 
 #include <string>
@@ -19,6 +20,9 @@ class ItemQueries {
   virtual std::wstring ShortPath(const std::wstring& path) = 0;
   // Kind, size, times and attributes; kind Missing when there is no such item.
   virtual ItemFacts Facts(const std::wstring& path) = 0;
+  // Negative, zero or positive as the name `a` sorts before, with or after `b` in the file
+  // manager's view, by the system's own language rules.
+  virtual int CompareNames(const std::wstring& a, const std::wstring& b) = 0;
 };
 
 }  // namespace companion

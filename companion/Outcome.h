@@ -20,6 +20,7 @@ struct Outcome {
   std::wstring text;
   // With a text: the item's long path, which places the text among those of a selection.
   std::wstring orderKey;
+  bool folder = false;  // The file manager lists folders before files.
 };
 
 // The message that tells the user about a problem, naming `detail` where it helps.

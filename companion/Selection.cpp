@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "companion/LogicalOrder.h"
+#include "companion/PathText.h"
 
 namespace companion {
 namespace {
@@ -12,10 +12,17 @@ namespace {
 // Control characters no path and no details text holds.
 constexpr wchar_t kFieldSeparator = L'\x1F';
 constexpr wchar_t kItemSeparator = L'\x1E';
+// How far ahead of this start's clock a start of the same use may have read its own.
+constexpr std::uint64_t kClockSlack = 1000 * kTicksPerMillisecond;
 
-bool Before(const SelectionItem& a, const SelectionItem& b) {
-  const int byName = CompareLogically(a.orderKey, b.orderKey);
-  return byName != 0 ? byName < 0 : a.text < b.text;
+// Folders first, then by the name the view shows; items of two folders with the same name
+// (search results) in their folders' order. The exact text only makes the order repeatable.
+bool Before(const SelectionItem& a, const SelectionItem& b, ItemQueries& names) {
+  if (a.folder != b.folder) return a.folder;
+  int order = names.CompareNames(NameOf(a.orderKey), NameOf(b.orderKey));
+  if (order == 0) order = names.CompareNames(LocationOf(a.orderKey), LocationOf(b.orderKey));
+  if (order == 0) order = a.orderKey.compare(b.orderKey);
+  return order != 0 ? order < 0 : a.text < b.text;
 }
 
 void AppendNumber(std::wstring& out, std::uint64_t value) {
@@ -28,12 +35,15 @@ void AppendNumber(std::wstring& out, std::uint64_t value) {
   while (count > 0) out += digits[--count];
 }
 
+// False for anything but decimal digits of a number that fits.
 bool ReadNumber(const std::wstring& text, std::uint64_t* value) {
-  if (text.empty() || text.size() > 20) return false;
+  if (text.empty()) return false;
   *value = 0;
   for (wchar_t c : text) {
     if (c < L'0' || c > L'9') return false;
-    *value = *value * 10 + static_cast<std::uint64_t>(c - L'0');
+    const std::uint64_t digit = static_cast<std::uint64_t>(c - L'0');
+    if (*value > (UINT64_MAX - digit) / 10) return false;
+    *value = *value * 10 + digit;
   }
   return true;
 }
@@ -65,36 +75,47 @@ bool Selection::Take(const Selection& other) {
   earliest_ = std::min(earliest_, other.earliest_);
   latest_ = std::max(latest_, other.latest_);
   for (const SelectionItem& item : other.items_) {
-    // Items that give the same text (files of one folder, for their location) make one
-    // line, placed by the first of their names whatever order they came in.
-    auto same = std::find_if(items_.begin(), items_.end(),
-                             [&](const SelectionItem& mine) { return mine.text == item.text; });
-    if (same == items_.end()) {
+    // An item handed over twice counts once.
+    if (std::none_of(items_.begin(), items_.end(), [&](const SelectionItem& mine) {
+          return mine.orderKey == item.orderKey && mine.text == item.text;
+        })) {
       items_.push_back(item);
-    } else if (CompareLogically(item.orderKey, same->orderKey) < 0) {
-      same->orderKey = item.orderKey;
     }
   }
   return true;
 }
 
-void Selection::CarryOn(const Selection& earlier) {
-  if (earlier.entry_ != entry_ || earlier.empty()) return;
-  if (empty() || earlier.earliest_ > latest_ + kSameUseGap) {
-    *this = earlier;
-  } else if (earlier.latest_ + kSameUseGap >= earliest_) {
-    Take(earlier);
+bool Selection::Join(const Selection& other) {
+  if (other.entry_ != entry_ || other.empty()) return false;
+  if (empty() || other.earliest_ > latest_ + kSameUseGap) {
+    *this = other;
+    return true;
   }
+  return other.latest_ + kSameUseGap >= earliest_ && Take(other);
 }
 
-std::wstring Selection::Text() const {
-  std::vector<SelectionItem> ordered = items_;
-  std::sort(ordered.begin(), ordered.end(), Before);
+std::wstring Selection::Text(ItemQueries& names) const {
+  // A handful of items, each put in its place in turn: this stays within bounds whatever
+  // the system's comparison answers, where std::sort relies on a strict order.
+  std::vector<const SelectionItem*> ordered;
+  for (const SelectionItem& item : items_) {
+    auto place = ordered.begin();
+    while (place != ordered.end() && !Before(item, **place, names)) ++place;
+    ordered.insert(place, &item);
+  }
+  // Items that give the same text (files of one folder, for their location) make one line,
+  // placed by the first of them.
+  std::vector<std::wstring> lines;
+  for (const SelectionItem* item : ordered) {
+    if (std::find(lines.begin(), lines.end(), item->text) == lines.end()) {
+      lines.push_back(item->text);
+    }
+  }
   const wchar_t* separator = entry_ == Entry::kDetails ? L"\r\n\r\n" : L"\r\n";
   std::wstring text;
-  for (const SelectionItem& item : ordered) {
+  for (const std::wstring& line : lines) {
     if (!text.empty()) text += separator;
-    text += item.text;
+    text += line;
   }
   return text;
 }
@@ -111,25 +132,30 @@ std::wstring Selection::Encode() const {
     record += item.orderKey;
     record += kFieldSeparator;
     record += item.text;
+    record += kFieldSeparator;
+    record += item.folder ? L'1' : L'0';
   }
   return record;
 }
 
-bool Selection::Decode(const std::wstring& record, Selection* selection) {
+bool Selection::Decode(const std::wstring& record, std::uint64_t now, Selection* selection) {
   const std::vector<std::wstring> parts = Split(record, kItemSeparator);
   const std::vector<std::wstring> head = Split(parts[0], kFieldSeparator);
   std::uint64_t entry = 0;
   Selection decoded(Entry::kLongPath);
   if (head.size() != 3 || !ReadNumber(head[0], &entry) || entry < 1 || entry > 5 ||
       !ReadNumber(head[1], &decoded.earliest_) || !ReadNumber(head[2], &decoded.latest_) ||
-      decoded.earliest_ > decoded.latest_ || parts.size() < 2) {
+      decoded.earliest_ > decoded.latest_ || decoded.latest_ - decoded.earliest_ > kLongestUse ||
+      decoded.latest_ > now + kClockSlack || parts.size() < 2 || parts.size() > kMostItems + 1) {
     return false;
   }
   decoded.entry_ = static_cast<Entry>(entry);
   for (std::size_t i = 1; i < parts.size(); ++i) {
     const std::vector<std::wstring> fields = Split(parts[i], kFieldSeparator);
-    if (fields.size() != 2 || fields[1].empty()) return false;
-    decoded.items_.push_back(SelectionItem{fields[0], fields[1]});
+    if (fields.size() != 3 || fields[1].empty() || (fields[2] != L"0" && fields[2] != L"1")) {
+      return false;
+    }
+    decoded.items_.push_back(SelectionItem{fields[0], fields[1], fields[2] == L"1"});
   }
   *selection = std::move(decoded);
   return true;

@@ -21,7 +21,8 @@ constexpr wchar_t kMarker[] = L"probe: before the run";
 bool SetText(const std::wstring& text) {
   ::win32::UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                               nullptr, GetModuleHandleW(nullptr), nullptr));
-  if (!owner || !OpenClipboard(owner.get())) return false;
+  const ::win32::ScopedClipboard clipboard(owner.get());
+  if (!owner || !clipboard.open()) return false;
   ::win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
   bool done = false;
   if (block) {
@@ -35,19 +36,18 @@ bool SetText(const std::wstring& text) {
     done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
     if (done) static_cast<void>(block.release());  // The clipboard owns it now.
   }
-  CloseClipboard();
   return done;
 }
 
 std::wstring ReadText() {
-  for (int attempt = 0; attempt < 1000 && !OpenClipboard(nullptr); ++attempt) Sleep(1);
+  // Tried again every millisecond: a writer still holding it must not add to the time.
+  const ::win32::ScopedClipboard clipboard(nullptr, 1);
   std::wstring text;
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (data != nullptr) {
     ::win32::ScopedGlobalLock locked(data);
     if (locked.data() != nullptr) text = static_cast<const wchar_t*>(locked.data());
   }
-  CloseClipboard();
   return text;
 }
 

@@ -9,27 +9,6 @@
 namespace companion::win32 {
 namespace {
 
-class OpenedClipboard {
- public:
-  // Another program (a clipboard viewer, say) may hold the clipboard for a moment, so a
-  // refused open is tried again for about a second before giving up.
-  explicit OpenedClipboard(HWND owner) {
-    for (int attempt = 0; attempt < 50 && !open_; ++attempt) {
-      open_ = OpenClipboard(owner) != FALSE;
-      if (!open_) Sleep(20);
-    }
-  }
-  OpenedClipboard(const OpenedClipboard&) = delete;
-  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-  ~OpenedClipboard() {
-    if (open_) CloseClipboard();
-  }
-  bool open() const { return open_; }
-
- private:
-  bool open_ = false;
-};
-
 bool CopyInto(HGLOBAL block, const std::wstring& text) {
   const ::win32::ScopedGlobalLock locked(block);
   if (locked.data() == nullptr) return false;
@@ -47,7 +26,7 @@ bool PutUnicodeText(const std::wstring& text) {
   // clipboard ownerless and SetClipboardData may then refuse the data.
   const ::win32::UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                                     nullptr, GetModuleHandleW(nullptr), nullptr));
-  OpenedClipboard clipboard(owner.get());
+  const ::win32::ScopedClipboard clipboard(owner.get());
   if (!clipboard.open() || !EmptyClipboard()) return false;
   if (SetClipboardData(CF_UNICODETEXT, block.get()) == nullptr) return false;
   static_cast<void>(block.release());  // the clipboard owns the memory now

@@ -8,6 +8,7 @@
 #include "companion/win32/Clipboard.h"
 #include "companion/win32/SelectionClipboard.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/TextBuffer.h"
 
 namespace companion::win32 {
 namespace {
@@ -15,17 +16,20 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"Vantrel.Companion.Selection";
 // Tags the WM_COPYDATA that carries a start's item.
 constexpr ULONG_PTR kItemTag = 0x56544931;
+// Posted by the gatherer to itself once it took an item: the clipboard is written from the
+// message loop, never from inside the hand-over.
+constexpr UINT kWriteMessage = WM_APP + 1;
 // How long the gatherer waits for a further item. The starts of one use come within a few
 // hundred milliseconds even on a loaded machine; one that comes later still finds the
 // selection on the clipboard.
 constexpr UINT kQuietMilliseconds = 500;
 constexpr UINT_PTR kQuietTimer = 1;
-// The mutex is held only around a look for the window, its making and its end.
+// The mutex is held only around a look for the window, its making, and the last write and
+// the window's end.
 constexpr DWORD kLockMilliseconds = 10000;
-constexpr DWORD kHandOverMilliseconds = 5000;
-// Each failed hand-over means the gatherer ended in between; the next look finds its
-// successor or none.
-constexpr int kAttempts = 20;
+// How long a start tries in all to hand its item over or to become the gatherer. The
+// gatherer answers at once: it only takes the item, and writes it after its answer.
+constexpr DWORD kGiveUpMilliseconds = 5000;
 
 std::uint64_t StartOfThisProcess() {
   FILETIME created{}, exited{}, kernel{}, user{};
@@ -37,15 +41,29 @@ std::wstring EntryName(Entry entry) {
   return std::wstring(1, static_cast<wchar_t>(L'0' + static_cast<int>(entry)));
 }
 
-bool Lock(HANDLE mutex) {
-  const DWORD result = WaitForSingleObject(mutex, kLockMilliseconds);
+bool Lock(HANDLE mutex, DWORD milliseconds) {
+  const DWORD result = WaitForSingleObject(mutex, milliseconds);
   return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 struct Gatherer {
+  ItemQueries& names;
   Selection selection;
-  bool written = false;
+  HWND window = nullptr;
+  bool unwritten = true;  // Items were taken since the last write began.
+  bool written = false;   // The last write succeeded.
 };
+
+// Writes until the clipboard holds every item taken. EmptyClipboard sends WM_DESTROYCLIPBOARD
+// to the clipboard's previous owner and, while it waits for the answer, handles the items
+// other starts send; those are only taken, so one write never runs inside another, and the
+// selection is written again once the write returned.
+void WriteSelection(Gatherer& gatherer, Write write) {
+  while (gatherer.unwritten) {
+    gatherer.unwritten = false;
+    gatherer.written = PublishSelection(gatherer.window, gatherer.selection, gatherer.names, write);
+  }
+}
 
 LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   Gatherer* gatherer = reinterpret_cast<Gatherer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -55,14 +73,19 @@ LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (data->dwData != kItemTag || data->lpData == nullptr ||
         !Selection::Decode(
             std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)),
-            &arrived)) {
+            CurrentTime(), &arrived)) {
       return FALSE;
     }
-    if (gatherer->selection.Take(arrived)) {
-      gatherer->written = PublishSelection(window, gatherer->selection);
+    if (gatherer->selection.Join(arrived)) {
+      gatherer->unwritten = true;
+      PostMessageW(window, kWriteMessage, 0, 0);
     }
     SetTimer(window, kQuietTimer, kQuietMilliseconds, nullptr);
     return TRUE;
+  }
+  if (message == kWriteMessage && gatherer != nullptr) {
+    WriteSelection(*gatherer, Write::kPartial);
+    return 0;
   }
   if (message == WM_TIMER && wParam == kQuietTimer) {
     KillTimer(window, kQuietTimer);
@@ -84,31 +107,69 @@ HWND MakeGathererWindow(Entry entry) {
                          nullptr, instance, nullptr);
 }
 
-bool PublishAlone(const Selection& selection) {
-  return PutUnicodeText(selection.Text());
+bool PublishAlone(const Selection& selection, ItemQueries& names) {
+  return PutUnicodeText(selection.Text(names));
 }
 
 // Called with the mutex held, which it lets go.
-Problem Gather(HANDLE mutex, Selection own) {
-  Gatherer gatherer{std::move(own)};
+Problem Gather(HANDLE mutex, Selection own, ItemQueries& names) {
+  Gatherer gatherer{names, std::move(own)};
   ::win32::UniqueWindow window(MakeGathererWindow(gatherer.selection.entry()));
+  gatherer.window = window.get();
+  if (window) SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&gatherer));
   ReleaseMutex(mutex);
-  if (!window) return PublishAlone(gatherer.selection) ? Problem::kNone : Problem::kClipboardFailed;
+  if (!window) {
+    return PublishAlone(gatherer.selection, names) ? Problem::kNone : Problem::kClipboardFailed;
+  }
 
-  SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&gatherer));
-  gatherer.written = PublishSelection(window.get(), gatherer.selection);
+  WriteSelection(gatherer, Write::kPartial);
   SetTimer(window.get(), kQuietTimer, kQuietMilliseconds, nullptr);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
 
-  const bool locked = Lock(mutex);
+  // The whole selection once more as the user's copy, under the mutex: no start finds the
+  // window, and no next gatherer writes, until it is there and the window gone. A program
+  // that wrote the clipboard since holds a later copy of the user's, which stays.
+  const bool locked = Lock(mutex, kLockMilliseconds);
+  if (!gatherer.written || GetClipboardOwner() == window.get()) {
+    gatherer.unwritten = true;
+    WriteSelection(gatherer, Write::kWhole);
+  }
+  const bool copied = gatherer.written || PublishAlone(gatherer.selection, names);
   window.reset();
   if (locked) ReleaseMutex(mutex);
-  if (gatherer.written || PublishAlone(gatherer.selection)) return Problem::kNone;
-  return Problem::kClipboardFailed;
+  return copied ? Problem::kNone : Problem::kClipboardFailed;
 }
 
-bool HandOver(HWND gatherer, const Selection& own) {
+// The program file `process` runs; empty when that cannot be told.
+std::wstring ProgramOf(HANDLE process) {
+  return ::win32::TextFromCall([&](wchar_t* buffer, std::size_t capacity) -> std::size_t {
+    DWORD size = static_cast<DWORD>(capacity);
+    if (QueryFullProcessImageNameW(process, 0, buffer, &size)) return size;
+    return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? capacity : 0;
+  });
+}
+
+// The gatherer of `entry`: a window of its class and name whose process runs `program`, the
+// companion's own file. Any program can make a window of that name; one that answered the
+// hand-over would swallow every item.
+HWND FindGatherer(Entry entry, const std::wstring& program) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(HWND_MESSAGE, window, kWindowClass, EntryName(entry).c_str()))) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    const ::win32::UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (process && !program.empty() &&
+        CompareStringOrdinal(ProgramOf(process.get()).c_str(), -1, program.c_str(), -1, TRUE) ==
+            CSTR_EQUAL) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+// True once the gatherer took the item.
+bool HandOver(HWND gatherer, const Selection& own, DWORD milliseconds) {
   const std::wstring record = own.Encode();
   COPYDATASTRUCT data{};
   data.dwData = kItemTag;
@@ -116,24 +177,31 @@ bool HandOver(HWND gatherer, const Selection& own) {
   data.lpData = const_cast<wchar_t*>(record.data());
   DWORD_PTR accepted = FALSE;
   return SendMessageTimeoutW(gatherer, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL,
-                             kHandOverMilliseconds, &accepted) != 0 &&
+                             milliseconds, &accepted) != 0 &&
          accepted == TRUE;
 }
 
 }  // namespace
 
-Problem GatherOnClipboard(Entry entry, SelectionItem item) {
+Problem GatherOnClipboard(Entry entry, SelectionItem item, ItemQueries& names) {
   Selection own(entry, StartOfThisProcess(), std::move(item));
   const std::wstring lockName = L"Local\\Vantrel.Companion.Selection." + EntryName(entry);
   ::win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, lockName.c_str()));
-  if (!mutex) return PublishAlone(own) ? Problem::kNone : Problem::kClipboardFailed;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    if (!Lock(mutex.get())) break;
-    const HWND gatherer =
-        FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, EntryName(entry).c_str());
-    if (gatherer == nullptr) return Gather(mutex.get(), std::move(own));
+  if (!mutex) return PublishAlone(own, names) ? Problem::kNone : Problem::kClipboardFailed;
+  const std::wstring program = ProgramOf(GetCurrentProcess());
+  const DWORD start = GetTickCount();
+  // A refused or unanswered hand-over means the gatherer ended in between, or took too long:
+  // the next look finds its successor or none.
+  for (DWORD spent = 0; spent < kGiveUpMilliseconds; spent = GetTickCount() - start) {
+    if (!Lock(mutex.get(), kGiveUpMilliseconds - spent)) break;
+    const HWND gatherer = FindGatherer(entry, program);
+    if (gatherer == nullptr) return Gather(mutex.get(), std::move(own), names);
     ReleaseMutex(mutex.get());
-    if (HandOver(gatherer, own)) return Problem::kNone;
+    spent = GetTickCount() - start;
+    if (spent < kGiveUpMilliseconds && HandOver(gatherer, own, kGiveUpMilliseconds - spent)) {
+      return Problem::kNone;
+    }
+    Sleep(10);
   }
   return Problem::kClipboardFailed;
 }

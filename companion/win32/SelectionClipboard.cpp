@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "platform/win32/Handles.h"
 
@@ -14,15 +15,12 @@ UINT SelectionFormat() {
   return RegisterClipboardFormatW(L"Vantrel.Selection");
 }
 
-// Another program (a clipboard viewer, say) may hold the clipboard for a moment, so a refused
-// open is tried again for about a second before giving up.
-bool OpenWithRetries(HWND owner) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(20);
-  }
-  return false;
-}
+// The formats Windows reads to keep contents out of its clipboard history, out of the cloud
+// clipboard and away from clipboard monitors: a DWORD 0 for the first two, any data for the
+// last.
+constexpr const wchar_t* kPartialFormats[] = {L"CanIncludeInClipboardHistory",
+                                              L"CanUploadToCloudClipboard",
+                                              L"ExcludeClipboardContentFromMonitorProcessing"};
 
 // The text of a clipboard block in the open clipboard; empty when there is none.
 std::wstring TextOfBlock(HANDLE data) {
@@ -35,38 +33,56 @@ std::wstring TextOfBlock(HANDLE data) {
   return text;
 }
 
-::win32::UniqueGlobal BlockOf(const std::wstring& text) {
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+::win32::UniqueGlobal BlockOf(const void* data, SIZE_T bytes) {
   ::win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!block) return block;
   ::win32::ScopedGlobalLock locked(block.get());
   if (locked.data() == nullptr) return ::win32::UniqueGlobal();
-  std::memcpy(locked.data(), text.c_str(), bytes);
+  std::memcpy(locked.data(), data, bytes);
   return block;
+}
+
+::win32::UniqueGlobal BlockOf(const std::wstring& text) {
+  return BlockOf(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+// Hands `block` to the open clipboard as `format`; one it refuses is freed.
+bool Put(UINT format, ::win32::UniqueGlobal block) {
+  if (format == 0 || !block || SetClipboardData(format, block.get()) == nullptr) return false;
+  static_cast<void>(block.release());  // The clipboard owns it now.
+  return true;
 }
 
 }  // namespace
 
-bool PublishSelection(HWND owner, Selection& selection) {
+bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Write write) {
   const UINT format = SelectionFormat();
-  if (!OpenWithRetries(owner)) return false;
+  const ::win32::ScopedClipboard clipboard(owner);
+  if (!clipboard.open()) return false;
   Selection earlier(selection.entry());
   if (format != 0 && IsClipboardFormatAvailable(format) &&
-      Selection::Decode(TextOfBlock(GetClipboardData(format)), &earlier)) {
-    selection.CarryOn(earlier);
+      Selection::Decode(TextOfBlock(GetClipboardData(format)), CurrentTime(), &earlier)) {
+    selection.Join(earlier);
   }
-  ::win32::UniqueGlobal text = BlockOf(selection.Text());
+  // Everything is made before EmptyClipboard, which may handle messages that change the
+  // selection while it waits for the clipboard's previous owner.
+  ::win32::UniqueGlobal text = BlockOf(selection.Text(names));
   ::win32::UniqueGlobal record = BlockOf(selection.Encode());
-  const bool written =
-      text && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text.get()) != nullptr;
-  if (written) {
-    static_cast<void>(text.release());  // The clipboard owns it now.
-    if (record && format != 0 && SetClipboardData(format, record.get()) != nullptr) {
-      static_cast<void>(record.release());
+  if (!text || !EmptyClipboard() || !Put(CF_UNICODETEXT, std::move(text))) return false;
+  Put(format, std::move(record));
+  const DWORD no = 0;
+  if (write == Write::kPartial) {
+    for (const wchar_t* name : kPartialFormats) {
+      Put(RegisterClipboardFormatW(name), BlockOf(&no, sizeof no));
     }
   }
-  CloseClipboard();
-  return written;
+  return true;
+}
+
+std::uint64_t CurrentTime() {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
 }  // namespace companion::win32

@@ -9,6 +9,10 @@
 namespace companion::win32 {
 namespace {
 
+// Shlwapi, kept to the end of the process once loaded, and StrCmpLogicalW in it.
+HMODULE g_shlwapi = nullptr;
+int(WINAPI* g_logicalCompare)(const wchar_t*, const wchar_t*) = nullptr;
+
 using ::win32::FromInvalid;
 using ::win32::TextFromCall;
 using ::win32::UniqueFind;
@@ -98,6 +102,21 @@ ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
   if (!search) return ItemFacts();
   return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                  found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);
+}
+
+// Explorer sorts names with StrCmpLogicalW. Shlwapi, a KnownDLL, is only loaded for the first
+// comparison, which only a selection of several items makes: one item starts without it.
+// Should it not load, names compare by their text without case.
+int Win32ItemQueries::CompareNames(const std::wstring& a, const std::wstring& b) {
+  if (g_shlwapi == nullptr) {
+    g_shlwapi = LoadLibraryW(L"shlwapi.dll");
+    const FARPROC proc =
+        g_shlwapi != nullptr ? GetProcAddress(g_shlwapi, "StrCmpLogicalW") : nullptr;
+    static_assert(sizeof g_logicalCompare == sizeof proc, "function pointers differ in size");
+    if (proc != nullptr) CopyMemory(&g_logicalCompare, &proc, sizeof g_logicalCompare);
+  }
+  if (g_logicalCompare != nullptr) return g_logicalCompare(a.c_str(), b.c_str());
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) - CSTR_EQUAL;
 }
 
 }  // namespace companion::win32

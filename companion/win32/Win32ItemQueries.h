@@ -1,4 +1,4 @@
-// The companion's file-system questions answered by Windows.
+// The companion's questions answered by Windows.
 #pragma once
 
 #include "companion/ItemQueries.h"
@@ -10,6 +10,7 @@ class Win32ItemQueries final : public ItemQueries {
   std::wstring LongPath(const std::wstring& path) override;
   std::wstring ShortPath(const std::wstring& path) override;
   ItemFacts Facts(const std::wstring& path) override;
+  int CompareNames(const std::wstring& a, const std::wstring& b) override;
 };
 
 }  // namespace companion::win32

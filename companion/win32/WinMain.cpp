@@ -19,7 +19,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   companion::Outcome& outcome = start.outcome;
   if (outcome.problem == companion::Problem::kNone) {
     outcome.problem = companion::win32::GatherOnClipboard(
-        start.entry, companion::SelectionItem{outcome.orderKey, outcome.text});
+        start.entry, companion::SelectionItem{outcome.orderKey, outcome.text, outcome.folder},
+        queries);
     if (outcome.problem != companion::Problem::kNone) outcome.text.clear();
   }
   if (outcome.problem != companion::Problem::kNone) {

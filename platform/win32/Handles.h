@@ -1,8 +1,8 @@
 // Owning wrappers for every kind of Win32 handle the programs and their Windows-side tests
 // hold: each handle is released by the scope that took it, in one way, whatever path leaves
 // that scope. A std::unique_ptr with one deleter per kind; the few resources that are a pairing
-// rather than a handle (a DC taken with GetDC, a selected object, a paint, a locked block) have
-// a small scoped class each.
+// rather than a handle (a DC taken with GetDC, a selected object, a paint, a locked block, the
+// open clipboard) have a small scoped class each.
 #pragma once
 
 #include <windows.h>
@@ -115,6 +115,28 @@ class ScopedGlobalLock {
  private:
   HGLOBAL block_;
   void* data_;
+};
+
+// The clipboard opened for `owner` (nullptr to read only), closed at the end of the scope.
+// Another program (a clipboard viewer, a writer between its open and close) may hold it for a
+// moment, so a refused open is tried again every `pauseMs` for about a second.
+class ScopedClipboard {
+ public:
+  explicit ScopedClipboard(HWND owner, DWORD pauseMs = 20) {
+    const DWORD start = GetTickCount();
+    while (!(open_ = OpenClipboard(owner) != FALSE) && GetTickCount() - start < 1000) {
+      Sleep(pauseMs);
+    }
+  }
+  ScopedClipboard(const ScopedClipboard&) = delete;
+  ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+  ~ScopedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  bool open() const { return open_; }
+
+ private:
+  bool open_ = false;
 };
 
 }  // namespace win32

@@ -1,5 +1,5 @@
 // An in-memory file system for the companion's tests: items by the exact path they are asked
-// for, each with its long and short forms and its facts.
+// for, each with its long and short forms and its facts; names in the plain stand-in order.
 #pragma once
 
 #include <map>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "companion/ItemQueries.h"
+#include "companion/LogicalOrder.h"
 
 namespace companion::testing {
 
@@ -42,6 +43,9 @@ class FakeItemQueries final : public ItemQueries {
     asked.push_back(path);
     auto found = items_.find(path);
     return found == items_.end() ? ItemFacts() : found->second.facts;
+  }
+  int CompareNames(const std::wstring& a, const std::wstring& b) override {
+    return CompareLogically(a, b);
   }
 
   std::vector<std::wstring> asked;  // Every path a query was made with, in order.

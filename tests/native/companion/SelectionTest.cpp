@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeItemQueries.h"
 #include "companion/LogicalOrder.h"
 #include "companion/Selection.h"
 
@@ -32,8 +33,9 @@ TEST(LogicalOrder, NumbersByValueLettersWithoutCase) {
 class SelectionTest : public ::testing::Test {
  protected:
   // Items arrive as one-item selections, the way the starts hand them over.
-  void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text) {
-    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text}));
+  void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text,
+              bool folder = false) {
+    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text, folder}));
   }
   void ArriveAll(const std::vector<std::wstring>& paths) {
     std::uint64_t at = kT0;
@@ -41,6 +43,7 @@ class SelectionTest : public ::testing::Test {
   }
 
   Selection selection{Entry::kLongPath};
+  testing::FakeItemQueries names;
 };
 
 TEST_F(SelectionTest, LinesInNameOrderWhateverTheyArriveIn) {
@@ -48,10 +51,10 @@ TEST_F(SelectionTest, LinesInNameOrderWhateverTheyArriveIn) {
              L"C:\\写真\\写真 1.jpg"});
   EXPECT_EQ(
       L"C:\\写真\\a b.txt\r\nC:\\写真\\写真 1.jpg\r\nC:\\写真\\写真 2.jpg\r\nC:\\写真\\写真 10.jpg",
-      selection.Text());
-  const std::wstring once = selection.Text();
+      selection.Text(names));
+  const std::wstring once = selection.Text(names);
   ArriveAll({L"C:\\写真\\a b.txt"});  // The same item again (a repeated hand-over).
-  EXPECT_EQ(once, selection.Text());
+  EXPECT_EQ(once, selection.Text(names));
 }
 
 TEST_F(SelectionTest, ALineSeveralItemsGiveAppearsOnceInTheOrderOfTheirNames) {
@@ -59,8 +62,11 @@ TEST_F(SelectionTest, ALineSeveralItemsGiveAppearsOnceInTheOrderOfTheirNames) {
   Arrive(kT0, L"C:\\z\\b 10.txt", L"C:\\z");
   Arrive(kT0 + 1, L"C:\\y\\x.txt", L"C:\\y");
   Arrive(kT0 + 2, L"C:\\z\\a.txt", L"C:\\z");
-  Arrive(kT0 + 3, L"C:\\x\\q.txt", L"C:\\x");
-  EXPECT_EQ(L"C:\\x\r\nC:\\y\r\nC:\\z", selection.Text());
+  Arrive(kT0 + 3, L"C:\\x\\x.txt", L"C:\\x");
+  Arrive(kT0 + 4, L"C:\\w\\zz", L"C:\\w", true);
+  // As search results list them: the folder zz, then a.txt, b 10.txt, and x.txt of both folders
+  // in their folders' order.
+  EXPECT_EQ(L"C:\\w\r\nC:\\z\r\nC:\\x\r\nC:\\y", selection.Text(names));
 }
 
 TEST_F(SelectionTest, DetailsBlocksAreSeparatedByAnEmptyLine) {
@@ -68,7 +74,7 @@ TEST_F(SelectionTest, DetailsBlocksAreSeparatedByAnEmptyLine) {
   Arrive(kT0, L"C:\\d\\2", L"名前: 2\r\nフルパス: C:\\d\\2");
   Arrive(kT0, L"C:\\d\\1", L"名前: 1\r\nフルパス: C:\\d\\1");
   EXPECT_EQ(L"名前: 1\r\nフルパス: C:\\d\\1\r\n\r\n名前: 2\r\nフルパス: C:\\d\\2",
-            selection.Text());
+            selection.Text(names));
 }
 
 TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse) {
@@ -76,8 +82,8 @@ TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse
   Arrive(kT0, L"a", L"a");
   auto carriedOn = [&](std::uint64_t at, Entry entry = Entry::kLongPath) {
     Selection late(entry, at, SelectionItem{L"c", L"c"});
-    late.CarryOn(selection);
-    return late.Text();
+    late.Join(selection);
+    return late.Text(names);
   };
   EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond * 18 / 10));  // Near the latest start.
   EXPECT_EQ(L"a\r\nb\r\nc", carriedOn(kT0 + kSecond / 2));
@@ -87,35 +93,63 @@ TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse
   EXPECT_EQ(L"c", carriedOn(kT0, Entry::kShortPath));  // Another command.
 }
 
+// A record as written here, with '|' between fields and '/' between items.
+std::wstring R(std::wstring text) {
+  for (wchar_t& c : text) c = c == L'|' ? L'\x1F' : c == L'/' ? L'\x1E' : c;
+  return text;
+}
+
+// Item "c", started at `at`, reaches a gatherer that holds a record, or comes after it and finds
+// the record on the clipboard: the later use wins, and a record no use leaves counts as none.
+TEST_F(SelectionTest, AGathererTakesOnlyItsOwnUseAndAnUntrustedRecordCountsAsNone) {
+  Arrive(kT0 + kSecond * 9 / 10, L"b", L"b");
+  Arrive(kT0, L"a", L"a");
+  const std::wstring ab = selection.Encode(), t0 = std::to_wstring(kT0);
+  std::wstring sixteen = R(L"1|" + t0 + L"|" + t0);
+  for (int i = 0; i < 16; ++i) sixteen += R(L"/k" + std::to_wstring(i) + L"|t|0");
+  const std::uint64_t now = kT0 + 20 * kSecond, past = kT0 - 3600 * kSecond;
+  const struct {
+    const char* what;
+    std::wstring record;
+    std::uint64_t at, now;
+    std::wstring text;
+  } rows[] = {
+      {"the same use", ab, kT0 + kSecond, now, L"a\r\nb\r\nc"},
+      {"the next use", ab, kT0 + 2 * kSecond, now, L"c"},
+      {"a clock set back since", ab, past, past, L"c"},
+      {"16 items", sixteen, kT0, now, L"c"},
+      {"over 15 s", R(L"1|" + t0 + L"|" + std::to_wstring(kT0 + 15 * kSecond + 1) + L"/k|t|0"), kT0,
+       now, L"c"},
+      {"past 64 bits", R(L"1|18579744073709551616|18579744073709551616/k|k|0"), kT0, now, L"c"},
+  };
+  for (const auto& row : rows) {
+    const Selection item(Entry::kLongPath, row.at, SelectionItem{L"c", L"c"});
+    Selection record(Entry::kLongPath);
+    static_cast<void>(Selection::Decode(row.record, row.now, &record));  // Ignored: none.
+    Selection gatherer = record;
+    gatherer.Join(item);
+    EXPECT_EQ(row.text, gatherer.Text(names)) << row.what << ", in the gatherer";
+    Selection late = item;
+    late.Join(record);
+    EXPECT_EQ(row.text, late.Text(names)) << row.what << ", after the gatherer";
+  }
+}
+
 TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
   ArriveAll({L"C:\\b 2", L"C:\\b 1"});
+  Arrive(kT0, L"C:\\a", L"C:\\a", true);
   Selection decoded(Entry::kDetails);
-  ASSERT_TRUE(Selection::Decode(selection.Encode(), &decoded));
+  ASSERT_TRUE(Selection::Decode(selection.Encode(), kT0, &decoded));
   EXPECT_EQ(Entry::kLongPath, decoded.entry());
-  EXPECT_EQ(selection.Text(), decoded.Text());
+  EXPECT_EQ(selection.Text(names), decoded.Text(names));
   Arrive(kT0 + kSecond, L"C:\\b 3", L"C:\\b 3");
   EXPECT_TRUE(decoded.Take(selection));
-  EXPECT_EQ(L"C:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text());
+  EXPECT_EQ(L"C:\\a\r\nC:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text(names));
 
-  for (const wchar_t* wrong : {L"", L"1",
-                               L"1\x1F"
-                               L"0\x1F"
-                               L"0",
-                               L"9\x1F"
-                               L"0\x1F"
-                               L"0\x1Ek\x1Ft",
-                               L"1\x1F"
-                               L"5\x1F"
-                               L"4\x1Ek\x1Ft",
-                               L"1\x1F"
-                               L"0\x1F"
-                               L"0\x1Ekt",
-                               L"1\x1Fx\x1F"
-                               L"0\x1Ek\x1Ft",
-                               L"1\x1F"
-                               L"0\x1F"
-                               L"0\x1Ek\x1F"}) {
-    EXPECT_FALSE(Selection::Decode(wrong, &decoded)) << testing::PrintToString(std::wstring(wrong));
+  // Each but the first two is well-formed but for one field.
+  for (const wchar_t* wrong : {L"", L"1", L"1|0|0", L"9|0|0/k|t|0", L"1|5|4/k|t|0", L"1|0|0/kt|0",
+                               L"1|x|0/k|t|0", L"1|0|0/k||0", L"1|0|0/k|t|2"}) {
+    EXPECT_FALSE(Selection::Decode(R(wrong), kT0, &decoded)) << ::testing::PrintToString(R(wrong));
   }
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,18 @@ const std::vector<std::wstring> kNames = {
     L"写真 2.jpg", L"写真 3.jpg", L"写真 4.jpg", L"写真 5.jpg",  L"写真 6.jpg",
     L"写真 7.jpg", L"写真 8.jpg", L"写真 9.jpg", L"写真 10.jpg", L"写真 11.jpg",
 };
+// A folder, then pairs in Explorer's order, which an order by code unit turns round for all
+// but the last pair: the fifteen items of one more selection.
+const std::vector<std::wstring> kOrdered = {
+    L"zz フォルダ", L"_old.txt", L"a.txt",    L"~$doc.docx", L"doc.docx",
+    L"[1] x",       L"a x",      L"アルバム", L"かばん",     L"ｶﾒﾗ",
+    L"きのこ",      L"été",      L"fête",     L"写真 2.jpg", L"写真 10.jpg"};
+// What keeps a write out of the clipboard history, the cloud clipboard and monitors.
+const std::vector<const wchar_t*> kPartialFormats = {
+    L"CanIncludeInClipboardHistory", L"CanUploadToCloudClipboard",
+    L"ExcludeClipboardContentFromMonitorProcessing"};
+// What the clipboard listener saw, by sequence number.
+std::map<DWORD, test::ClipboardContents> g_updates;
 
 std::wstring Quoted(const std::wstring& text) {
   return L"\"" + text + L"\"";
@@ -27,6 +41,27 @@ std::wstring Joined(const std::vector<std::wstring>& parts, const wchar_t* separ
   std::wstring text;
   for (const std::wstring& part : parts) text += (text.empty() ? L"" : separator) + part;
   return text;
+}
+
+// The test's own message-only windows, in the class of the companion's gatherer: one named "1"
+// stands where entry 1's gatherer would, in another program, and takes every item handed to
+// it; a clipboard listener reads each update; the clipboard's owner is slow to let it go.
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLIPBOARDUPDATE) {
+    const test::ClipboardContents contents = test::ReadClipboard(kPartialFormats);
+    g_updates.emplace(contents.sequence, contents);
+  }
+  if (message == WM_DESTROYCLIPBOARD) Sleep(300);
+  return message == WM_COPYDATA ? TRUE : DefWindowProcW(window, message, wParam, lParam);
+}
+
+::win32::UniqueWindow TestWindow(const wchar_t* name) {
+  const wchar_t* const kClass = L"Vantrel.Companion.Selection";
+  const WNDCLASSW windowClass = {0,       TestWindowProc, 0,       0,       nullptr,
+                                 nullptr, nullptr,        nullptr, nullptr, kClass};
+  RegisterClassW(&windowClass);  // Fails, harmlessly, after the first time.
+  return ::win32::UniqueWindow(
+      CreateWindowExW(0, kClass, name, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
 }
 
 bool MakeFile(const std::wstring& path) {
@@ -46,9 +81,13 @@ class CompanionSelection : public ::testing::Test {
     folder_ = std::wstring(longTemp) + L"Vantrel 選択 " + std::to_wstring(GetCurrentProcessId());
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
     for (const std::wstring& name : kNames) ASSERT_TRUE(MakeFile(PathOf(name)));
+    ASSERT_TRUE(CreateDirectoryW(PathOf(kOrdered[0]).c_str(), nullptr));
+    for (std::size_t i = 1; i < kOrdered.size(); ++i) ASSERT_TRUE(MakeFile(PathOf(kOrdered[i])));
   }
   static void TearDownTestSuite() {
     for (const std::wstring& name : kNames) DeleteFileW(PathOf(name).c_str());
+    for (const std::wstring& name : kOrdered) DeleteFileW(PathOf(name).c_str());
+    RemoveDirectoryW(PathOf(kOrdered[0]).c_str());
     RemoveDirectoryW(folder_.c_str());
     ::win32::UniqueWindow(keeper_).reset();
   }
@@ -113,6 +152,44 @@ TEST_F(CompanionSelection, DetailsOfThreeItemsAreBlocksWithAnEmptyLineBetween) {
         << testing::PrintToString(blocks[i]);
     EXPECT_NE(L'\n', blocks[i].back());
   }
+}
+
+TEST_F(CompanionSelection, FoldersFirstThenNamesByTheSystemsRules) {
+  std::vector<std::wstring> paths;
+  for (const std::wstring& name : kOrdered) paths.push_back(PathOf(name));
+  const std::wstring lines = L"\r\n" + CopiedTogether(1, paths) + L"\r\n";
+  const auto at = [&](std::size_t i) { return lines.find(L"\r\n" + paths[i] + L"\r\n"); };
+  EXPECT_EQ(16, std::count(lines.begin(), lines.end(), L'\n'));
+  EXPECT_EQ(0u, at(0));
+  for (std::size_t i = 1; i < paths.size(); i += 2) EXPECT_LT(at(i), at(i + 1)) << kOrdered[i];
+}
+
+TEST_F(CompanionSelection, FifteenItemsMakeOneCopyForTheClipboardHistory) {
+  const ::win32::UniqueWindow listener = TestWindow(L"listener");
+  ASSERT_TRUE(AddClipboardFormatListener(listener.get()));
+  const std::wstring all = Joined(Paths(kNames.size()), L"\r\n");
+  EXPECT_EQ(all, CopiedTogether(1, Paths(kNames.size())));
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  std::vector<std::wstring> copies;
+  for (const auto& update : g_updates) {
+    const bool partial = update.second.has == std::vector<bool>(3, true);
+    EXPECT_TRUE(partial || update.second.has == std::vector<bool>(3, false));
+    if (!partial) copies.push_back(update.second.text);
+  }
+  EXPECT_EQ(std::vector<std::wstring>{all}, copies) << g_updates.size() << " updates";
+}
+
+TEST_F(CompanionSelection, AnOwnerSlowToLetTheClipboardGoStillGetsTheWholeSelection) {
+  const ::win32::UniqueWindow owner = TestWindow(L"owner");
+  ASSERT_TRUE(test::SetClipboardText(L"held by a slow owner", owner.get()));
+  EXPECT_EQ(Joined(Paths(3), L"\r\n"), CopiedTogether(1, Paths(3)));
+  EXPECT_TRUE(test::ReadClipboard({L"Vantrel.Selection"}).has[0]);
+}
+
+TEST_F(CompanionSelection, AWindowOfTheGatherersNameInAnotherProgramGetsNoItem) {
+  const ::win32::UniqueWindow impostor = TestWindow(L"1");
+  EXPECT_EQ(PathOf(kNames[0]), CopiedTogether(1, {PathOf(kNames[0])}));
 }
 
 TEST_F(CompanionSelection, AMissingItemGetsItsMessageOnceAndTheOthersAreCopied) {

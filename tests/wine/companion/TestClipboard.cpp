@@ -7,24 +7,16 @@
 #include "platform/win32/Handles.h"
 
 namespace test {
-namespace {
-
-bool OpenWithRetries(HWND owner) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
-}  // namespace
-
-bool SetClipboardText(const std::wstring& text) {
-  const win32::UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+bool SetClipboardText(const std::wstring& text, HWND owner) {
+  const win32::UniqueWindow own(
+      owner != nullptr ? nullptr
+                       : CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                         GetModuleHandleW(nullptr), nullptr));
+  if (owner == nullptr) owner = own.get();
   if (!owner) return false;
   bool done = false;
-  if (OpenWithRetries(owner.get())) {
+  const win32::ScopedClipboard clipboard(owner);
+  if (clipboard.open()) {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
     win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (block) {
@@ -35,22 +27,29 @@ bool SetClipboardText(const std::wstring& text) {
       done = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block.get()) != nullptr;
       if (done) static_cast<void>(block.release());  // the clipboard owns it now
     }
-    CloseClipboard();
   }
   return done;
 }
 
 std::wstring ClipboardText() {
-  std::wstring text = L"<no text>";
-  if (!OpenWithRetries(nullptr)) return L"<clipboard not opened>";
+  return ReadClipboard({}).text;
+}
+
+ClipboardContents ReadClipboard(const std::vector<const wchar_t*>& formats) {
+  ClipboardContents contents{0, L"<no text>", {}};
+  const win32::ScopedClipboard clipboard(nullptr);
+  if (!clipboard.open()) return ClipboardContents{0, L"<clipboard not opened>", {}};
+  contents.sequence = GetClipboardSequenceNumber();
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (data != nullptr) {
     const wchar_t* chars = static_cast<const wchar_t*>(GlobalLock(data));
-    if (chars != nullptr) text = chars;
+    if (chars != nullptr) contents.text = chars;
     GlobalUnlock(data);
   }
-  CloseClipboard();
-  return text;
+  for (const wchar_t* name : formats) {
+    contents.has.push_back(IsClipboardFormatAvailable(RegisterClipboardFormatW(name)) != FALSE);
+  }
+  return contents;
 }
 
 ::win32::UniqueWindow KeepDesktopWindow() {
