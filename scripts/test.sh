@@ -44,18 +44,16 @@ if vantrel_step "native configure" configure native &&
   vantrel_ctest "native tests" "$(tree native)" -j "$jobs"
 fi
 
-# A tree that configured is tested and packaged even when part of its build failed: the
-# tests and targets that did build still say something.
-echo "== Windows builds"
+echo "== Windows configure"
 win64_configured=0 win32_configured=0
 vantrel_step "win64 configure" configure win64 && win64_configured=1
-[ "$win64_configured" = 0 ] || vantrel_step "win64 build" build win64
 vantrel_step "win32 configure" configure win32 && win32_configured=1
-[ "$win32_configured" = 0 ] || vantrel_step "win32 build" build win32
 
-# The static and memory checks need no Wine: they run beside the Wine tests, which spend
-# most of their time waiting for windows, and write their output to logs shown afterwards.
-# They run at the lowest priority, so that the Wine tests' windows never wait for a CPU.
+# The static and memory checks need no Wine and no Windows build, only the compile database
+# a configure writes: they start now and run beside the Windows builds and the Wine tests,
+# which spend most of their time waiting for windows, and write their output to logs shown
+# afterwards. They run at the lowest priority, so that neither the builds nor the Wine tests'
+# windows ever wait for a CPU; they take what those leave idle.
 echo "== Static and memory checks (in the background; output follows the Wine tests)"
 build_plain() { configure native-plain && build native-plain; }
 checks() {
@@ -72,6 +70,12 @@ checks() {
 export VANTREL_JOBS=$jobs
 checks &
 checks_pid=$!
+
+# A tree that configured is tested and packaged even when part of its build failed: the
+# tests and targets that did build still say something.
+echo "== Windows builds"
+[ "$win64_configured" = 0 ] || vantrel_step "win64 build" build win64
+[ "$win32_configured" = 0 ] || vantrel_step "win32 build" build win32
 
 echo "== Windows tests under Wine (x86_64)"
 if [ "$win64_configured" = 1 ]; then
