@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/TextBuffer.h"
+#include "platform/win32/ProcessImage.h"
 #include "platform/win32/window/WindowClasses.h"
 
 namespace app {
@@ -15,35 +15,13 @@ constexpr DWORD kEarlierRunWaitMs = 5000;
 // How often the wait looks for the earlier run's dialog.
 constexpr DWORD kLookIntervalMs = 50;
 
-// The program file a process runs; empty when it cannot be told.
-std::wstring ImagePath(HANDLE process) {
-  return win32::TextFromCall([process](wchar_t* buffer, std::size_t capacity) -> std::size_t {
-    DWORD length = static_cast<DWORD>(capacity);
-    if (QueryFullProcessImageNameW(process, 0, buffer, &length)) return length;
-    return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? capacity : 0;
-  });
-}
-
-// Whether window belongs to a process that runs this very program file. Any program may make a
-// window of our class; handing the user that one would end this start for nothing.
-bool RunsThisProgram(HWND window, const std::wstring& ourImage) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  const win32::UniqueHandle process(
-      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-  if (process == nullptr || ourImage.empty()) return false;
-  const std::wstring image = ImagePath(process.get());
-  return CompareStringOrdinal(image.c_str(), static_cast<int>(image.size()), ourImage.c_str(),
-                              static_cast<int>(ourImage.size()), TRUE) == CSTR_EQUAL;
-}
-
 // The running setup's dialog, once it has been shown and until its run has shown its outcome.
 // A hidden one is still starting or already closing, a marked one is ending.
 HWND OpenSetupWindow(const std::wstring& ourImage) {
   for (HWND window = FindWindowExW(nullptr, nullptr, VANTREL_WINDOW_CLASS, nullptr);
        window != nullptr; window = FindWindowExW(nullptr, window, VANTREL_WINDOW_CLASS, nullptr)) {
     if (IsWindowVisible(window) && GetPropW(window, VANTREL_ENDING_PROPERTY) == nullptr &&
-        RunsThisProgram(window, ourImage))
+        win32::WindowRunsProgram(window, ourImage))
       return window;
   }
   return nullptr;
@@ -69,8 +47,7 @@ SetupRunLock::Start SetupRunLock::Take() {
     owned_ = true;
     return Start::kOpenDialog;
   }
-  // Both sides through the same call, so that both name the file the same way.
-  const std::wstring ourImage = ImagePath(GetCurrentProcess());
+  const std::wstring ourImage = win32::ImagePathOf(GetCurrentProcess());
   const ULONGLONG deadline = GetTickCount64() + kEarlierRunWaitMs;
   for (;;) {
     if (HWND dialog = OpenSetupWindow(ourImage)) {

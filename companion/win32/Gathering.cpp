@@ -8,7 +8,7 @@
 #include "companion/win32/Clipboard.h"
 #include "companion/win32/SelectionClipboard.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/TextBuffer.h"
+#include "platform/win32/ProcessImage.h"
 
 namespace companion::win32 {
 namespace {
@@ -141,29 +141,13 @@ Problem Gather(HANDLE mutex, Selection own, ItemQueries& names) {
   return copied ? Problem::kNone : Problem::kClipboardFailed;
 }
 
-// The program file `process` runs; empty when that cannot be told.
-std::wstring ProgramOf(HANDLE process) {
-  return ::win32::TextFromCall([&](wchar_t* buffer, std::size_t capacity) -> std::size_t {
-    DWORD size = static_cast<DWORD>(capacity);
-    if (QueryFullProcessImageNameW(process, 0, buffer, &size)) return size;
-    return GetLastError() == ERROR_INSUFFICIENT_BUFFER ? capacity : 0;
-  });
-}
-
 // The gatherer of `entry`: a window of its class and name whose process runs `program`, the
 // companion's own file. Any program can make a window of that name; one that answered the
 // hand-over would swallow every item.
 HWND FindGatherer(Entry entry, const std::wstring& program) {
   HWND window = nullptr;
   while ((window = FindWindowExW(HWND_MESSAGE, window, kWindowClass, EntryName(entry).c_str()))) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    const ::win32::UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
-    if (process && !program.empty() &&
-        CompareStringOrdinal(ProgramOf(process.get()).c_str(), -1, program.c_str(), -1, TRUE) ==
-            CSTR_EQUAL) {
-      return window;
-    }
+    if (::win32::WindowRunsProgram(window, program)) return window;
   }
   return nullptr;
 }
@@ -188,7 +172,7 @@ Problem GatherOnClipboard(Entry entry, SelectionItem item, ItemQueries& names) {
   const std::wstring lockName = L"Local\\Vantrel.Companion.Selection." + EntryName(entry);
   ::win32::UniqueHandle mutex(CreateMutexW(nullptr, FALSE, lockName.c_str()));
   if (!mutex) return PublishAlone(own, names) ? Problem::kNone : Problem::kClipboardFailed;
-  const std::wstring program = ProgramOf(GetCurrentProcess());
+  const std::wstring program = ::win32::ImagePathOf(GetCurrentProcess());
   const DWORD start = GetTickCount();
   // A refused or unanswered hand-over means the gatherer ended in between, or took too long:
   // the next look finds its successor or none.

@@ -9,10 +9,6 @@
 namespace companion::win32 {
 namespace {
 
-// Shlwapi, kept to the end of the process once loaded, and StrCmpLogicalW in it.
-HMODULE g_shlwapi = nullptr;
-int(WINAPI* g_logicalCompare)(const wchar_t*, const wchar_t*) = nullptr;
-
 using ::win32::FromInvalid;
 using ::win32::TextFromCall;
 using ::win32::UniqueFind;
@@ -108,14 +104,14 @@ ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
 // comparison, which only a selection of several items makes: one item starts without it.
 // Should it not load, names compare by their text without case.
 int Win32ItemQueries::CompareNames(const std::wstring& a, const std::wstring& b) {
-  if (g_shlwapi == nullptr) {
-    g_shlwapi = LoadLibraryW(L"shlwapi.dll");
-    const FARPROC proc =
-        g_shlwapi != nullptr ? GetProcAddress(g_shlwapi, "StrCmpLogicalW") : nullptr;
-    static_assert(sizeof g_logicalCompare == sizeof proc, "function pointers differ in size");
-    if (proc != nullptr) CopyMemory(&g_logicalCompare, &proc, sizeof g_logicalCompare);
+  if (!lookedForShlwapi_) {
+    lookedForShlwapi_ = true;
+    shlwapi_.reset(LoadLibraryW(L"shlwapi.dll"));
+    const FARPROC proc = shlwapi_ ? GetProcAddress(shlwapi_.get(), "StrCmpLogicalW") : nullptr;
+    static_assert(sizeof logicalCompare_ == sizeof proc, "function pointers differ in size");
+    if (proc != nullptr) CopyMemory(&logicalCompare_, &proc, sizeof logicalCompare_);
   }
-  if (g_logicalCompare != nullptr) return g_logicalCompare(a.c_str(), b.c_str());
+  if (logicalCompare_ != nullptr) return logicalCompare_(a.c_str(), b.c_str());
   return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) - CSTR_EQUAL;
 }
 

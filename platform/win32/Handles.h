@@ -39,6 +39,8 @@ using UniqueFont = detail::Owned<HFONT, &DeleteObject>;
 using UniqueBitmap = detail::Owned<HBITMAP, &DeleteObject>;
 using UniqueBrush = detail::Owned<HBRUSH, &DeleteObject>;
 using UniqueMenu = detail::Owned<HMENU, &DestroyMenu>;
+// A DLL loaded with LoadLibrary.
+using UniqueModule = detail::Owned<HMODULE, &FreeLibrary>;
 // A memory DC from CreateCompatibleDC (not one taken with GetDC: see ScopedGetDC).
 using UniqueMemoryDC = detail::Owned<HDC, &DeleteDC>;
 // FindFirstFile searches; build with FromInvalid.
