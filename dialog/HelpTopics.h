@@ -18,8 +18,8 @@ enum Topic : int {
   kEntryListTopic = 16,
 };
 
-// Every topic with its text.
-inline constexpr platform::HelpTopicText kTopics[] = {
+// Every topic with its text (not inline, as the texts in dialog/Texts.h).
+constexpr platform::HelpTopicText kTopics[] = {
     {kDetailsTopic,
      L"選択している項目を、ファイルとフォルダのどちらの右クリックメニューに出すかを選びます。"
      L"両方とも外すと、その項目はインストールされません。"},

@@ -1,51 +1,54 @@
 // Every text the user reads in the setup: captions, items, messages and hints, in one place.
 // The names of files and registry keys are in dialog/Names.h.
+// Not inline: the window's design table refers to these from its data, and GNU ld 2.40 warns
+// at a link-time-optimised link about the last such inline (COMDAT) variable of a file. Each
+// file that uses a text holds its own copy (today every text is used by one file).
 #pragma once
 
 namespace texts {
 
 // Window and control captions.
-inline constexpr wchar_t kWindowCaption[] = L"Vantrel [ Install ]";
-inline constexpr wchar_t kInstallCaption[] = L"ｲﾝｽﾄｰﾙ";
-inline constexpr wchar_t kUninstallCaption[] = L"ｱﾝｲﾝｽﾄｰﾙ";
-inline constexpr wchar_t kExitCaption[] = L"終了";
-inline constexpr wchar_t kDetailsCaption[] = L"詳細";
-inline constexpr wchar_t kHintFrameCaption[] = L"ヒント";
-inline constexpr wchar_t kInstructionCaption[] = L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください";
-inline constexpr wchar_t kApplyToFiles[] = L"ファイルに適用";
-inline constexpr wchar_t kApplyToFolders[] = L"フォルダに適用";
-inline constexpr wchar_t kMessageTitle[] = L"Install";
+constexpr wchar_t kWindowCaption[] = L"Vantrel [ Install ]";
+constexpr wchar_t kInstallCaption[] = L"ｲﾝｽﾄｰﾙ";
+constexpr wchar_t kUninstallCaption[] = L"ｱﾝｲﾝｽﾄｰﾙ";
+constexpr wchar_t kExitCaption[] = L"終了";
+constexpr wchar_t kDetailsCaption[] = L"詳細";
+constexpr wchar_t kHintFrameCaption[] = L"ヒント";
+constexpr wchar_t kInstructionCaption[] = L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください";
+constexpr wchar_t kApplyToFiles[] = L"ファイルに適用";
+constexpr wchar_t kApplyToFolders[] = L"フォルダに適用";
+constexpr wchar_t kMessageTitle[] = L"Install";
 
 // Messages.
-inline constexpr wchar_t kMissingFile[] = L"次のファイルが存在しません。インストールに必要です";
-inline constexpr wchar_t kUninstallPrefix[] = L"アン";
-inline constexpr wchar_t kInstallSucceeded[] = L"インストールに成功しました！";
-inline constexpr wchar_t kInstallFailed[] = L"インストールに失敗しました。";
+constexpr wchar_t kMissingFile[] = L"次のファイルが存在しません。インストールに必要です";
+constexpr wchar_t kUninstallPrefix[] = L"アン";
+constexpr wchar_t kInstallSucceeded[] = L"インストールに成功しました！";
+constexpr wchar_t kInstallFailed[] = L"インストールに失敗しました。";
 // Start-up refuses a folder whose name the 8-bit code page cannot hold: the registry, profile
 // and file calls would be given another name.
-inline constexpr wchar_t kFolderNameNotHeld[] =
+constexpr wchar_t kFolderNameNotHeld[] =
     L"次のフォルダの名前には、この Windows の文字コードで表せない文字が含まれています。";
-inline constexpr wchar_t kMoveToPlainName[] =
+constexpr wchar_t kMoveToPlainName[] =
     L"このままでは、別のフォルダを調べたり登録したりしてしまうおそれがあります。\r\n"
     L"名前にそのような文字を含まないフォルダ（例: C:\\Program Files\\Vantrel）にプログラムを"
     L"移してから、もう一度実行してください。";
 // Install asks before it registers commands from a place that others may change, and says
 // in one line why.
-inline constexpr wchar_t kOthersMayChange[] =
+constexpr wchar_t kOthersMayChange[] =
     L"次のフォルダの Vantrel.Dll は、管理者以外のユーザーに置き換えられる可能性があります。";
-inline constexpr wchar_t kOtherAccountsMayChange[] =
+constexpr wchar_t kOtherAccountsMayChange[] =
     L"理由: このフォルダまたは Vantrel.Dll を、ほかのアカウントも変更できるか、そのアクセス許可を"
     L"読み取れません。";
-inline constexpr wchar_t kFolderAboveMayBeReplaced[] =
+constexpr wchar_t kFolderAboveMayBeReplaced[] =
     L"理由: 上のフォルダを、ほかのアカウントも削除、名前の変更、アクセス許可の変更ができるか、"
     L"そのアクセス許可を読み取れません。";
-inline constexpr wchar_t kLinkOnThePath[] =
+constexpr wchar_t kLinkOnThePath[] =
     L"理由: フォルダへのパスにジャンクションまたはシンボリック リンクがあり、そのリンク先は後から"
     L"変えられます。";
-inline constexpr wchar_t kOnAnotherComputer[] =
+constexpr wchar_t kOnAnotherComputer[] =
     L"理由: フォルダがほかのコンピューター上にあり、だれが変更できるかをこのコンピューターからは"
     L"確かめられません。";
-inline constexpr wchar_t kOthersMayChangeRisk[] =
+constexpr wchar_t kOthersMayChangeRisk[] =
     L"ここからインストールすると、だれかが Vantrel.Dll をほかのプログラムに置き換えて、"
     L"メニューを使った人（管理者を含む）の権限でそのプログラムを動かせるおそれがあります。\r\n\r\n"
     L"zip の中身を C:\\Program Files\\Vantrel など管理者だけが変更できるフォルダに展開し、"
