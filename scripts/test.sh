@@ -38,38 +38,52 @@ configure() { cmake --preset "$1" -B "$(tree "$1")" > "$logs/configure-$1.log" 2
   { cat "$logs/configure-$1.log"; return 1; }; }
 build() { cmake --build "$(tree "$1")" -j "$jobs" "${@:2}"; }
 
-echo "== Native logic tests (ASan + UBSan)"
-if vantrel_step "native configure" configure native &&
-   vantrel_step "native build" build native; then
-  vantrel_ctest "native tests" "$(tree native)" -j "$jobs"
-fi
-
-echo "== Windows configure"
-win64_configured=0 win32_configured=0
+echo "== Configure"
+native_configured=0 win64_configured=0 win32_configured=0 plain_configured=0
+vantrel_step "native configure" configure native && native_configured=1
 vantrel_step "win64 configure" configure win64 && win64_configured=1
 vantrel_step "win32 configure" configure win32 && win32_configured=1
+vantrel_step "native-plain configure" configure native-plain && plain_configured=1
 
 # The static and memory checks need no Wine and no Windows build, only the compile database
-# a configure writes: they start now and run beside the Windows builds and the Wine tests,
+# a configure writes: they start now and run beside the builds and the Wine tests,
 # which spend most of their time waiting for windows, and write their output to logs shown
 # afterwards. They run at the lowest priority, so that neither the builds nor the Wine tests'
 # windows ever wait for a CPU; they take what those leave idle.
 echo "== Static and memory checks (in the background; output follows the Wine tests)"
-build_plain() { configure native-plain && build native-plain; }
-checks() {
+# Two chains, so that one's single-threaded stretches (valgrind, cppcheck, the last files of a
+# clang-tidy run) leave no CPU idle that the other could use. Each numbers its logs from its
+# own start, so that the output reads in this order.
+memory_checks() {
   renice -n 19 -p "$BASHPID" > /dev/null
-  vantrel_background_step "native-plain build" build_plain &&
+  vantrel_background_count=0
+  [ "$plain_configured" = 1 ] || return 0
+  vantrel_background_step "native-plain build" build native-plain &&
     vantrel_background_step "valgrind" scripts/checks/valgrind.sh "$(tree native-plain)"
+}
+static_checks() {
+  renice -n 19 -p "$BASHPID" > /dev/null
+  # shellcheck disable=SC2034 # read by vantrel_background_step
+  vantrel_background_count=2
   vantrel_background_step "clang-format" scripts/checks/format.sh
   vantrel_background_step "cppcheck" scripts/checks/cppcheck.sh
-  vantrel_background_step "clang-tidy (host)" scripts/checks/tidy.sh host "$(tree native-plain)"
+  if [ "$plain_configured" = 1 ]; then
+    vantrel_background_step "clang-tidy (host)" scripts/checks/tidy.sh host "$(tree native-plain)"
+  fi
   if [ -f "$(tree win64)/compile_commands.json" ]; then
     vantrel_background_step "clang-tidy (Win32)" scripts/checks/tidy.sh windows "$(tree win64)"
   fi
 }
 export VANTREL_JOBS=$jobs
-checks &
-checks_pid=$!
+memory_checks &
+memory_pid=$!
+static_checks &
+static_pid=$!
+
+echo "== Native logic tests (ASan + UBSan)"
+if [ "$native_configured" = 1 ] && vantrel_step "native build" build native; then
+  vantrel_ctest "native tests" "$(tree native)" -j "$jobs"
+fi
 
 # A tree that configured is tested and packaged even when part of its build failed: the
 # tests and targets that did build still say something.
@@ -119,7 +133,7 @@ else
   vantrel_record "release zip" FAILED 0 "not built: the win32 tree did not configure"
 fi
 
-wait "$checks_pid"
+wait "$memory_pid" "$static_pid"
 vantrel_show_background_steps
 
 vantrel_summary "$started"
