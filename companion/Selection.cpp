@@ -62,43 +62,50 @@ std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
 }  // namespace
 
 Selection::Selection(Entry entry, std::uint64_t startedAt, SelectionItem item)
-    : entry_(entry), earliest_(startedAt), latest_(startedAt) {
-  items_.push_back(std::move(item));
-}
-
-bool Selection::Take(const Selection& other) {
-  if (other.entry_ != entry_ || other.empty()) return false;
-  if (empty()) {
-    *this = other;
-    return true;
-  }
-  earliest_ = std::min(earliest_, other.earliest_);
-  latest_ = std::max(latest_, other.latest_);
-  for (const SelectionItem& item : other.items_) {
-    // An item handed over twice counts once.
-    if (std::none_of(items_.begin(), items_.end(), [&](const SelectionItem& mine) {
-          return mine.orderKey == item.orderKey && mine.text == item.text;
-        })) {
-      items_.push_back(item);
-    }
-  }
-  return true;
-}
+    : entry_(entry), items_{Held{std::move(item), startedAt}} {}
 
 bool Selection::Join(const Selection& other) {
   if (other.entry_ != entry_ || other.empty()) return false;
-  if (empty() || other.earliest_ > latest_ + kSameUseGap) {
-    *this = other;
-    return true;
+  bool changed = false;
+  for (const Held& held : other.items_) {
+    auto mine = std::find_if(items_.begin(), items_.end(), [&](const Held& candidate) {
+      return candidate.item.orderKey == held.item.orderKey && candidate.item.text == held.item.text;
+    });
+    if (mine != items_.end()) {
+      if (mine->startedAt >= held.startedAt) continue;
+      items_.erase(mine);
+    }
+    // Put in its place by start, after those of the same start. (std::stable_sort would bring
+    // the C++ library's nothrow operator new, and with it its exception machinery.)
+    const auto place = std::upper_bound(
+        items_.begin(), items_.end(), held.startedAt,
+        [](std::uint64_t startedAt, const Held& placed) { return startedAt < placed.startedAt; });
+    items_.insert(place, held);
+    changed = true;
   }
-  return other.latest_ + kSameUseGap >= earliest_ && Take(other);
+  if (!changed) return false;
+  const std::uint64_t latest = items_.back().startedAt;
+  auto kept = std::find_if(items_.begin(), items_.end(), [&](const Held& held) {
+    return held.startedAt + kLongestUse >= latest;
+  });
+  if (items_.end() - kept > static_cast<std::ptrdiff_t>(kMostItems))
+    kept = items_.end() - kMostItems;
+  items_.erase(items_.begin(), kept);
+  return true;
+}
+
+std::size_t Selection::LatestUse() const {
+  std::size_t first = items_.empty() ? 0 : items_.size() - 1;
+  while (first > 0 && items_[first - 1].startedAt + kSameUseGap >= items_[first].startedAt) --first;
+  return first;
 }
 
 std::wstring Selection::Text(ItemQueries& names) const {
   // A handful of items, each put in its place in turn: this stays within bounds whatever
   // the system's comparison answers, where std::sort relies on a strict order.
   std::vector<const SelectionItem*> ordered;
-  for (const SelectionItem& item : items_) {
+  for (std::size_t i = LatestUse(); i < items_.size(); ++i) {
+    const SelectionItem& item = items_[i].item;
     auto place = ordered.begin();
     while (place != ordered.end() && !Before(item, **place, names)) ++place;
     ordered.insert(place, &item);
@@ -123,40 +130,41 @@ std::wstring Selection::Text(ItemQueries& names) const {
 std::wstring Selection::Encode() const {
   std::wstring record;
   AppendNumber(record, static_cast<std::uint64_t>(entry_));
-  record += kFieldSeparator;
-  AppendNumber(record, earliest_);
-  record += kFieldSeparator;
-  AppendNumber(record, latest_);
-  for (const SelectionItem& item : items_) {
+  for (const Held& held : items_) {
     record += kItemSeparator;
-    record += item.orderKey;
+    record += held.item.orderKey;
     record += kFieldSeparator;
-    record += item.text;
+    record += held.item.text;
     record += kFieldSeparator;
-    record += item.folder ? L'1' : L'0';
+    record += held.item.folder ? L'1' : L'0';
+    record += kFieldSeparator;
+    AppendNumber(record, held.startedAt);
   }
   return record;
 }
 
 bool Selection::Decode(const std::wstring& record, std::uint64_t now, Selection* selection) {
   const std::vector<std::wstring> parts = Split(record, kItemSeparator);
-  const std::vector<std::wstring> head = Split(parts[0], kFieldSeparator);
   std::uint64_t entry = 0;
-  Selection decoded(Entry::kLongPath);
-  if (head.size() != 3 || !ReadNumber(head[0], &entry) || entry < 1 || entry > 5 ||
-      !ReadNumber(head[1], &decoded.earliest_) || !ReadNumber(head[2], &decoded.latest_) ||
-      decoded.earliest_ > decoded.latest_ || decoded.latest_ - decoded.earliest_ > kLongestUse ||
-      decoded.latest_ > now + kClockSlack || parts.size() < 2 || parts.size() > kMostItems + 1) {
+  if (!ReadNumber(parts[0], &entry) || entry < 1 || entry > 5 || parts.size() < 2 ||
+      parts.size() > kMostItems + 1) {
     return false;
   }
-  decoded.entry_ = static_cast<Entry>(entry);
+  Selection decoded(static_cast<Entry>(entry));
+  std::uint64_t earliest = UINT64_MAX, latest = 0;
   for (std::size_t i = 1; i < parts.size(); ++i) {
     const std::vector<std::wstring> fields = Split(parts[i], kFieldSeparator);
-    if (fields.size() != 3 || fields[1].empty() || (fields[2] != L"0" && fields[2] != L"1")) {
+    std::uint64_t startedAt = 0;
+    if (fields.size() != 4 || fields[1].empty() || (fields[2] != L"0" && fields[2] != L"1") ||
+        !ReadNumber(fields[3], &startedAt) || startedAt > now + kClockSlack) {
       return false;
     }
-    decoded.items_.push_back(SelectionItem{fields[0], fields[1], fields[2] == L"1"});
+    earliest = std::min(earliest, startedAt);
+    latest = std::max(latest, startedAt);
+    decoded.Join(Selection(decoded.entry_, startedAt,
+                           SelectionItem{fields[0], fields[1], fields[2] == L"1"}));
   }
+  if (latest - earliest > kLongestUse) return false;
   *selection = std::move(decoded);
   return true;
 }

@@ -2,10 +2,11 @@
 // them, and the one clipboard text they make together.
 //
 // The file manager starts one process per selected item, all at once; nothing but the entry
-// and the moment of their start tells which belong together. An item belongs to a selection
-// when it was started among that selection's starts or less than kSameUseGap before or after
-// them, both in the process that gathers them and in a start that comes after it ended;
-// otherwise it begins a new use.
+// and the moment of their start tells which belong together. The items of one use are those
+// whose starts follow each other less than kSameUseGap apart, up to the latest start: both in
+// the process that gathers them and in a start that comes after it ended. Items of an earlier
+// use are kept a while, so that the result does not depend on the order in which the items
+// arrive: one that arrives late may be the start that links them to the latest.
 #pragma once
 
 #include <cstddef>
@@ -41,32 +42,36 @@ class Selection {
   Entry entry() const { return entry_; }
   bool empty() const { return items_.empty(); }
 
-  // Takes in the items of `other`, of the same entry. True when it had any.
-  bool Take(const Selection& other);
-
-  // Joins `other` (an item that reaches the gatherer, or the selection a previous gatherer
-  // left) when it is of the same use: its items are taken in. One of a later use replaces
-  // these items (they came too late for anything); one of an earlier use, or of another
-  // entry, changes nothing. True when the items changed.
+  // Takes in the items of `other` (an item that reaches the gatherer, or the selection a
+  // previous gatherer left), of the same entry; an item handed over twice counts once, at its
+  // later start. Of all, the latest kMostItems are kept, none started kLongestUse before the
+  // latest. False when nothing changed, or `other` is of another entry.
   bool Join(const Selection& other);
 
-  // The clipboard text: the items' texts in the file manager's order (folders first, each
-  // group by name as `names` orders them), each distinct text once; one per line (CR LF
-  // between lines), or for the details one block each with an empty line between blocks.
+  // The clipboard text of the latest use: its items' texts in the file manager's order
+  // (folders first, each group by name as `names` orders them), each distinct text once; one
+  // per line (CR LF between lines), or for the details one block each with an empty line
+  // between blocks.
   std::wstring Text(ItemQueries& names) const;
 
   // The selection as one text, so that it can pass between processes, and back. Any program
   // can write such a text, so Decode gives false for anything Encode did not make, and for a
-  // record no use of the menu at `now` leaves: starts more than a second after `now` (a
-  // clock set back since), spanning more than kLongestUse, or more than kMostItems items.
+  // record Join does not leave at `now`: starts more than a second after `now` (a clock set
+  // back since), spanning more than kLongestUse, or more than kMostItems items.
   std::wstring Encode() const;
   static bool Decode(const std::wstring& record, std::uint64_t now, Selection* selection);
 
  private:
+  struct Held {
+    SelectionItem item;
+    std::uint64_t startedAt;
+  };
+
+  // Where the latest use's items begin in items_.
+  std::size_t LatestUse() const;
+
   Entry entry_;
-  std::uint64_t earliest_ = 0;
-  std::uint64_t latest_ = 0;
-  std::vector<SelectionItem> items_;
+  std::vector<Held> items_;  // By start, the earliest first.
 };
 
 }  // namespace companion

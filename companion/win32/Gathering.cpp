@@ -70,12 +70,15 @@ LRESULT CALLBACK GathererProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   if (message == WM_COPYDATA && gatherer != nullptr) {
     const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     Selection arrived(gatherer->selection.entry());
-    if (data->dwData != kItemTag || data->lpData == nullptr ||
+    if (data == nullptr || data->dwData != kItemTag || data->lpData == nullptr ||
         !Selection::Decode(
             std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)),
-            CurrentTime(), &arrived)) {
+            CurrentTime(), &arrived) ||
+        arrived.entry() != gatherer->selection.entry()) {
       return FALSE;
     }
+    // Taken even when it belongs to an earlier use: arriving late, it may be the start that
+    // links that use to the latest.
     if (gatherer->selection.Join(arrived)) {
       gatherer->unwritten = true;
       PostMessageW(window, kWriteMessage, 0, 0);

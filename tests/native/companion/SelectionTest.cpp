@@ -35,7 +35,7 @@ class SelectionTest : public ::testing::Test {
   // Items arrive as one-item selections, the way the starts hand them over.
   void Arrive(std::uint64_t at, const std::wstring& key, const std::wstring& text,
               bool folder = false) {
-    selection.Take(Selection(selection.entry(), at, SelectionItem{key, text, folder}));
+    selection.Join(Selection(selection.entry(), at, SelectionItem{key, text, folder}));
   }
   void ArriveAll(const std::vector<std::wstring>& paths) {
     std::uint64_t at = kT0;
@@ -93,6 +93,27 @@ TEST_F(SelectionTest, AStartAfterTheGathererCarriesOnOnlyTheSelectionOfItsOwnUse
   EXPECT_EQ(L"c", carriedOn(kT0, Entry::kShortPath));  // Another command.
 }
 
+// The items of one use make one text whatever order they arrive in: c, started 1.2 s after a,
+// looks like a new use until b, started between them, arrives. Of two uses of fifteen items
+// the latest fifteen are kept, as a record a later start can read.
+TEST_F(SelectionTest, OneUseWhateverTheOrderOfArrivalAndTheLatestFifteenKept) {
+  Arrive(kT0, L"a", L"a");
+  Arrive(kT0 + kSecond * 12 / 10, L"c", L"c");
+  EXPECT_EQ(L"c", selection.Text(names));
+  Arrive(kT0 + kSecond * 6 / 10, L"b", L"b");
+  EXPECT_EQ(L"a\r\nb\r\nc", selection.Text(names));
+
+  for (int i = 0; i < 30; ++i) {
+    const std::wstring name = std::to_wstring(100 + i);
+    Arrive(kT0 + (i < 15 ? 2 : 5) * kSecond + static_cast<std::uint64_t>(i), name, name);
+  }
+  Selection decoded(Entry::kLongPath);
+  ASSERT_TRUE(Selection::Decode(selection.Encode(), kT0 + 5 * kSecond, &decoded));
+  EXPECT_EQ(decoded.Text(names), selection.Text(names));
+  EXPECT_EQ(0u, selection.Text(names).find(L"115\r\n"));
+  EXPECT_EQ(L"129", selection.Text(names).substr(selection.Text(names).size() - 3));
+}
+
 // A record as written here, with '|' between fields and '/' between items.
 std::wstring R(std::wstring text) {
   for (wchar_t& c : text) c = c == L'|' ? L'\x1F' : c == L'/' ? L'\x1E' : c;
@@ -105,8 +126,8 @@ TEST_F(SelectionTest, AGathererTakesOnlyItsOwnUseAndAnUntrustedRecordCountsAsNon
   Arrive(kT0 + kSecond * 9 / 10, L"b", L"b");
   Arrive(kT0, L"a", L"a");
   const std::wstring ab = selection.Encode(), t0 = std::to_wstring(kT0);
-  std::wstring sixteen = R(L"1|" + t0 + L"|" + t0);
-  for (int i = 0; i < 16; ++i) sixteen += R(L"/k" + std::to_wstring(i) + L"|t|0");
+  std::wstring sixteen = R(L"1");
+  for (int i = 0; i < 16; ++i) sixteen += R(L"/k" + std::to_wstring(i) + L"|t|0|" + t0);
   const std::uint64_t now = kT0 + 20 * kSecond, past = kT0 - 3600 * kSecond;
   const struct {
     const char* what;
@@ -118,9 +139,9 @@ TEST_F(SelectionTest, AGathererTakesOnlyItsOwnUseAndAnUntrustedRecordCountsAsNon
       {"the next use", ab, kT0 + 2 * kSecond, now, L"c"},
       {"a clock set back since", ab, past, past, L"c"},
       {"16 items", sixteen, kT0, now, L"c"},
-      {"over 15 s", R(L"1|" + t0 + L"|" + std::to_wstring(kT0 + 15 * kSecond + 1) + L"/k|t|0"), kT0,
+      {"over 15 s", R(L"1/k|t|0|" + t0 + L"/j|t|0|" + std::to_wstring(kT0 + 15 * kSecond + 1)), kT0,
        now, L"c"},
-      {"past 64 bits", R(L"1|18579744073709551616|18579744073709551616/k|k|0"), kT0, now, L"c"},
+      {"past 64 bits", R(L"1/k|k|0|18579744073709551616"), kT0, now, L"c"},
   };
   for (const auto& row : rows) {
     const Selection item(Entry::kLongPath, row.at, SelectionItem{L"c", L"c"});
@@ -143,12 +164,12 @@ TEST_F(SelectionTest, TheRecordGivesTheSameSelectionBackAndRefusesOtherText) {
   EXPECT_EQ(Entry::kLongPath, decoded.entry());
   EXPECT_EQ(selection.Text(names), decoded.Text(names));
   Arrive(kT0 + kSecond, L"C:\\b 3", L"C:\\b 3");
-  EXPECT_TRUE(decoded.Take(selection));
+  EXPECT_TRUE(decoded.Join(selection));
   EXPECT_EQ(L"C:\\a\r\nC:\\b 1\r\nC:\\b 2\r\nC:\\b 3", decoded.Text(names));
 
   // Each but the first two is well-formed but for one field.
-  for (const wchar_t* wrong : {L"", L"1", L"1|0|0", L"9|0|0/k|t|0", L"1|5|4/k|t|0", L"1|0|0/kt|0",
-                               L"1|x|0/k|t|0", L"1|0|0/k||0", L"1|0|0/k|t|2"}) {
+  for (const wchar_t* wrong : {L"", L"1", L"9/k|t|0|0", L"x/k|t|0|0", L"1/kt|0|0", L"1/k|t|0|x",
+                               L"1/k||0|0", L"1/k|t|2|0", L"1/k|t|0"}) {
     EXPECT_FALSE(Selection::Decode(R(wrong), kT0, &decoded)) << ::testing::PrintToString(R(wrong));
   }
 }
