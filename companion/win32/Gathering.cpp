@@ -34,7 +34,7 @@ constexpr DWORD kGiveUpMilliseconds = 5000;
 std::uint64_t StartOfThisProcess() {
   FILETIME created{}, exited{}, kernel{}, user{};
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+  return TicksOf(created);
 }
 
 std::wstring EntryName(Entry entry) {

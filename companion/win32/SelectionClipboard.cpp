@@ -1,9 +1,9 @@
 #include "companion/win32/SelectionClipboard.h"
 
-#include <cstring>
 #include <string>
 #include <utility>
 
+#include "companion/win32/Clipboard.h"
 #include "platform/win32/Handles.h"
 
 namespace companion::win32 {
@@ -33,26 +33,6 @@ std::wstring TextOfBlock(HANDLE data) {
   return text;
 }
 
-::win32::UniqueGlobal BlockOf(const void* data, SIZE_T bytes) {
-  ::win32::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
-  if (!block) return block;
-  ::win32::ScopedGlobalLock locked(block.get());
-  if (locked.data() == nullptr) return ::win32::UniqueGlobal();
-  std::memcpy(locked.data(), data, bytes);
-  return block;
-}
-
-::win32::UniqueGlobal BlockOf(const std::wstring& text) {
-  return BlockOf(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-
-// Hands `block` to the open clipboard as `format`; one it refuses is freed.
-bool Put(UINT format, ::win32::UniqueGlobal block) {
-  if (format == 0 || !block || SetClipboardData(format, block.get()) == nullptr) return false;
-  static_cast<void>(block.release());  // The clipboard owns it now.
-  return true;
-}
-
 }  // namespace
 
 bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Write write) {
@@ -79,10 +59,14 @@ bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Writ
   return true;
 }
 
+std::uint64_t TicksOf(const FILETIME& time) {
+  return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 std::uint64_t CurrentTime() {
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
-  return (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  return TicksOf(now);
 }
 
 }  // namespace companion::win32

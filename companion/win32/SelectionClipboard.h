@@ -23,7 +23,8 @@ enum class Write { kPartial, kWhole };
 // opened or written.
 bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Write write);
 
-// Now, in the ticks that start times count.
+// A time Windows gives, and now, in the ticks that start times count.
+std::uint64_t TicksOf(const FILETIME& time);
 std::uint64_t CurrentTime();
 
 }  // namespace companion::win32
