@@ -12,6 +12,13 @@ namespace {
 // a registration vanish at the next restart while the setup reported success.
 constexpr std::uint32_t kCreateNonVolatile = 0;
 
+// Every open and create: full access, in the registry view that 64-bit Explorer reads its verbs
+// from, which the 32-bit release would not reach by itself. Windows 7 and later share the "*"
+// and "Folder" keys between the views; Vista copied ("reflected") keys between them only by
+// rules of its own, and a "Wow6432Node\*" key sends a 32-bit program's writes there instead.
+// The delete removes the key it opened, in that view, and the start-up probe reads it too.
+constexpr std::uint32_t kVerbKeyAccess = platform::kKeyAllAccess | platform::kKeyWow64_64Key;
+
 struct RawValue {
   std::uint32_t type;
   std::vector<std::uint8_t> bytes;
@@ -55,7 +62,7 @@ platform::Status OpenFullAccess(platform::System& sys, RootKey root, std::wstrin
                                 ScopedKey& key) {
   const std::string ansiPath = sys.codepage.ToAnsi(path);
   const platform::Status opened = sys.registry.OpenKeyEx(
-      platform::RootKeyHandle(root), ansiPath.c_str(), 0, platform::kKeyAllAccess, key.Receive());
+      platform::RootKeyHandle(root), ansiPath.c_str(), 0, kVerbKeyAccess, key.Receive());
   if (opened != platform::kSuccess) key.Abandon();
   return opened;
 }
@@ -74,7 +81,7 @@ bool SetKeyValue(platform::System& sys, RootKey root, std::wstring_view path,
   ScopedKey key(sys.registry);
   const std::string ansiPath = sys.codepage.ToAnsi(path);
   if (sys.registry.CreateKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0, "",
-                               kCreateNonVolatile, platform::kKeyAllAccess,
+                               kCreateNonVolatile, kVerbKeyAccess,
                                key.Receive()) != platform::kSuccess) {
     key.Abandon();
     return false;
