@@ -4,12 +4,16 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog/ControlIds.h"
 #include "dialog/Design.h"
+#include "dialog/Escapes.h"
+#include "dialog/Texts.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/window/Dpi.h"
 #include "platform/win32/window/HelpPopup.h"
@@ -115,11 +119,15 @@ TEST_F(SetupWindowTest, ClientAreaAndControlsFollowTheLayoutAtTheSystemDpi) {
     const RECT actual = ClientRectOf(spec.id);
     EXPECT_EQ(actual.left, expected.left) << spec.id;
     EXPECT_EQ(actual.top, expected.top) << spec.id;
-    if (spec.id == IDC_INSTRUCTION) continue;  // sized to its text
-    EXPECT_EQ(actual.right, expected.right) << spec.id;
-    EXPECT_EQ(actual.bottom, expected.bottom) << spec.id;
     EXPECT_EQ(GetWindowContextHelpId(Control(spec.id)), static_cast<DWORD>(spec.helpTopic))
         << spec.id;
+    if (spec.id == IDC_INSTRUCTION) continue;  // sized to its text
+    EXPECT_EQ(actual.right, expected.right) << spec.id;
+    // The hint reaches down to the inside of its frame's bottom edge.
+    const int bottom = spec.id == IDC_HINT
+                           ? ClientRectOf(IDC_FRAME).bottom - GetSystemMetrics(SM_CYEDGE)
+                           : expected.bottom;
+    EXPECT_EQ(actual.bottom, bottom) << spec.id;
   }
 }
 
@@ -367,9 +375,71 @@ TEST_F(SetupWindowTest, ShownWithTheListFocused) {
   EXPECT_EQ(GetFocus(), Control(IDC_LIST));
 }
 
-TEST_F(SetupWindowTest, HintCaptionGoesToTheHintLabel) {
+std::vector<std::pair<HWND, LONG>> heardNameChanges;
+void CALLBACK HearNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+  heardNameChanges.emplace_back(window, object);
+}
+
+// A screen reader hears of each new hint, and reads it without the space that indents it on
+// screen.
+TEST_F(SetupWindowTest, NewHintIsAnnouncedAndNamedWithoutItsIndent) {
+  heardNameChanges.clear();
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &HearNameChange,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
   window.SetHintCaption(L" 一行目\r\n二行目");
-  EXPECT_EQ(TextOf(Control(IDC_HINT)), L" 一行目\r\n二行目");
+  window.SetHintCaption(L" 一行目\r\n二行目");  // the same hint: nothing new to say
+  DrainMessages();
+  UnhookWinEvent(hook);
+  EXPECT_EQ(heardNameChanges,
+            (std::vector<std::pair<HWND, LONG>>{{Control(IDC_HINT), OBJID_CLIENT}}));
+  EXPECT_EQ(TextOf(Control(IDC_HINT)), L"一行目\r\n二行目");
+  const std::vector<win32::HintLine> lines = window.HintLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, L" 一行目");
+  EXPECT_EQ(lines[1].text, L"二行目");
+}
+
+// Every hint as the window paints it: ink only on the lines it lays out, none of which meets
+// the Details button. (The lines at other DPIs and fonts: HintLinesTest.)
+TEST_F(SetupWindowTest, HintPaintsItsLinesAndLeavesTheDetailsButtonClear) {
+  HWND hint = Control(IDC_HINT);
+  RECT client;
+  GetClientRect(hint, &client);
+  RECT details = ClientRectOf(IDC_DETAILS);
+  MapWindowPoints(window.Handle(), hint, reinterpret_cast<POINT*>(&details), 2);
+  BITMAPINFO format{};
+  format.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const win32::UniqueBitmap bitmap(
+      CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const win32::UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
+  const win32::ScopedSelectObject selected(memory.get(), bitmap.get());
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const DWORD background = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+  for (const wchar_t* text : texts::kHints) {
+    window.SetHintCaption(ExpandEscapes(std::wstring(L"\\s") + text));
+    SendMessageW(hint, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+    GdiFlush();
+    const std::vector<win32::HintLine> lines = window.HintLines();
+    int ink = 0;
+    int stray = 0;
+    for (POINT at{0, 0}; at.y < client.bottom; ++at.y) {
+      for (at.x = 0; at.x < client.right; ++at.x) {
+        if ((static_cast<const DWORD*>(bits)[at.y * client.right + at.x] & 0xFFFFFF) == background)
+          continue;
+        ++ink;
+        const bool onALine = std::any_of(
+            lines.begin(), lines.end(),
+            [&](const win32::HintLine& line) { return PtInRect(&line.bounds, at) != FALSE; });
+        if (!onALine || PtInRect(&details, at)) ++stray;
+      }
+    }
+    EXPECT_GT(ink, 0) << text;
+    EXPECT_EQ(stray, 0) << text;
+  }
 }
 
 // Chooses an item of the popup menu once it is up: Down selects the first item, each

@@ -88,7 +88,19 @@ bool SetupWindow::CreateControls(HINSTANCE instance) {
        {platform::ControlKind::WrappingLabel, platform::ControlKind::Frame}) {
     SetWindowPos(Control(kind), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  SetUpHint();
   return true;
+}
+
+void SetupWindow::SetUpHint() {
+  const platform::ControlDesign* hint = design_.First(platform::ControlKind::WrappingLabel);
+  const platform::ControlDesign* frame = design_.First(platform::ControlKind::Frame);
+  if (hint == nullptr || frame == nullptr) return;
+  const RECT bounds = HintWindowBounds(TwipRectToPixels(design_.ClientBounds(*hint), dpi_),
+                                       TwipRectToPixels(design_.ClientBounds(*frame), dpi_));
+  SetWindowPos(Control(hint->id), nullptr, 0, 0, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  hint_.Attach(Control(hint->id), ButtonControl(platform::Button::Details));
 }
 
 void SetupWindow::SizeLabelToText(HWND label) {
@@ -285,7 +297,7 @@ platform::TwipRect SetupWindow::ButtonBounds(platform::Button button) const {
 }
 
 void SetupWindow::SetHintCaption(const std::wstring& caption) {
-  SetWindowTextW(Control(platform::ControlKind::WrappingLabel), caption.c_str());
+  hint_.SetCaption(caption);
 }
 
 bool SetupWindow::MenuChecked(platform::MenuItem item) const {

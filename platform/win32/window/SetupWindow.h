@@ -10,6 +10,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/window/CheckList.h"
 #include "platform/win32/window/HelpPopup.h"
+#include "platform/win32/window/HintLabel.h"
 #include "platform/win32/window/PopupMenu.h"
 
 namespace win32 {
@@ -33,6 +34,8 @@ class SetupWindow : public platform::DialogWindow {
   // nullptr once the window has closed.
   HWND Handle() const { return window_; }
   HWND HelpPopupHandle() const { return help_.Handle(); }
+  // The hint's lines as drawn now, valid until the hint changes.
+  std::vector<HintLine> HintLines() const { return hint_.Lines(); }
 
   void ClearRows() override { list_.Clear(); }
   void AddRow(int index, const std::wstring& text) override { list_.Insert(index, text); }
@@ -73,6 +76,8 @@ class SetupWindow : public platform::DialogWindow {
   bool CreateControls(HINSTANCE instance);
   // Fits the one-line instruction label to its caption.
   void SizeLabelToText(HWND label);
+  // Gives the hint its room inside the frame and draws it around the Details button.
+  void SetUpHint();
   void RemoveSizingCommands();
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   HWND ButtonControl(platform::Button button) const {
@@ -94,6 +99,7 @@ class SetupWindow : public platform::DialogWindow {
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   CheckList list_;
   HelpPopup help_;
+  HintLabel hint_;
   bool filesChecked_ = false;
   bool foldersChecked_ = false;
   platform::DialogEvents* events_ = nullptr;
