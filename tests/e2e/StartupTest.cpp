@@ -83,7 +83,7 @@ TEST_F(StartupTest, WindowAndControlsCarryTheirCaptionsAndStyles) {
   EXPECT_EQ(TextOf(Control(IDC_UNINSTALL)), L"ｱﾝｲﾝｽﾄｰﾙ");
   EXPECT_EQ(TextOf(Control(IDC_EXIT)), L"終了");
   EXPECT_EQ(TextOf(Control(IDC_DETAILS)), L"詳細");
-  EXPECT_EQ(TextOf(Control(IDC_ALLSELECT)), L"");
+  EXPECT_EQ(TextOf(Control(IDC_ALLSELECT)), L"すべて選択");  // its name, never shown
   EXPECT_EQ(TextOf(Control(IDC_FRAME)), L"ヒント");
   EXPECT_EQ(TextOf(Control(IDC_INSTRUCTION)), L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください");
 

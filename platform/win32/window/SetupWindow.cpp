@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/window/CaptionlessButton.h"
 #include "platform/win32/window/Dpi.h"
 #include "platform/win32/window/Layout.h"
 #include "platform/win32/window/MessageFont.h"
@@ -71,9 +72,12 @@ bool SetupWindow::CreateControls(HINSTANCE instance) {
   for (const platform::ControlDesign& spec : design_) {
     const ControlClass kind = ClassOf(spec.kind);
     const RECT bounds = TwipRectToPixels(design_.ClientBounds(spec), dpi_);
+    // Screen readers know a button by its window text, and under Wine any control. The list
+    // and the owner-drawn bar never draw theirs, so it can carry their name.
+    const wchar_t* text = spec.name != nullptr ? spec.name : spec.caption;
     HWND control = CreateWindowExW(
-        kind.exStyle, kind.windowClass, spec.caption, kControlStyle | kind.style, bounds.left,
-        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window_,
+        kind.exStyle, kind.windowClass, text, kControlStyle | kind.style, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     if (control == nullptr) return false;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
@@ -88,6 +92,10 @@ bool SetupWindow::CreateControls(HINSTANCE instance) {
        {platform::ControlKind::WrappingLabel, platform::ControlKind::Frame}) {
     SetWindowPos(Control(kind), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // Windows' screen-reader support names a list after the label just before it in the Z
+  // order: the instruction goes first, in front of the list. It takes no focus either.
+  SetWindowPos(Control(platform::ControlKind::SelfSizingLabel), HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetUpHint();
   return true;
 }
@@ -172,6 +180,9 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_HELP:
       OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
       return TRUE;
@@ -226,6 +237,11 @@ void SetupWindow::OnNotify(const NMHDR& notice) {
   if (CheckList::IsTickOrSelectionChange(reinterpret_cast<const NMLISTVIEW&>(notice))) {
     events_->lstInstalls_Click();
   }
+}
+
+void SetupWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  // The select-all bar is the only owner-drawn control.
+  if (item.CtlType == ODT_BUTTON) DrawCaptionlessButton(item);
 }
 
 void SetupWindow::OnHelp(const HELPINFO& request) {

@@ -67,6 +67,7 @@ class SetupWindow : public platform::DialogWindow {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnButton(int id);
   void OnNotify(const NMHDR& notice);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnHelp(const HELPINFO& request);
   void OnActivate(WPARAM state);
   void OnClose();
