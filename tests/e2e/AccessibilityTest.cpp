@@ -1,7 +1,9 @@
-// What a screen-reader user meets: every control named through MSAA as a screen reader asks
-// from its own process, and the hint read without its indent.
+// What a screen-reader user and a keyboard user meet: every control named through MSAA as a
+// screen reader asks from its own process, the hint read without its indent, and the keyboard's
+// place shown from the start.
 #include <windows.h>
-// oleacc.h builds on the types windows.h declares.
+// commctrl.h and oleacc.h build on the types windows.h declares.
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "InstallerFixture.h"
@@ -59,6 +61,28 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAndTheHintIsReadWithoutItsIndent) {
       L"クリップボードにコピーします。";
   EXPECT_TRUE(PollUntil(kSettleMs, [&] { return AccessibleName(Control(IDC_HINT)) == hint; }))
       << "read: " << AccessibleName(Control(IDC_HINT));
+}
+
+TEST_F(AccessibilityTest, KeyboardStartsOnTheFirstRowWithoutMakingItCurrentAndSpaceTicksIt) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  const HWND list = Control(IDC_LIST);
+  const DWORD thread = GetWindowThreadProcessId(window_, nullptr);
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    return GetGUIThreadInfo(thread, &gui) && gui.hwndFocus == list &&
+           (SendMessageW(list, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+  })) << "the list has no focus, or hides its focus rectangle";
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), 0);
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), -1) << "a row is current";
+  EXPECT_EQ(TextOf(Control(IDC_HINT)), L"");
+
+  const RemoteListView rows = List();
+  ASSERT_TRUE(rows.RowChecked(0));
+  PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(list, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] { return !rows.RowChecked(0); })) << "Space left row 0";
+  EXPECT_TRUE(rows.RowChecked(1));
 }
 
 }  // namespace

@@ -142,9 +142,15 @@ HFONT SetupWindow::Font() const {
 }
 
 void SetupWindow::Show() {
+  // The first row takes the keyboard without becoming current, so the hint stays empty and
+  // Space ticks that row.
+  list_.FocusFirstRow();
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
   SetFocus(Control(platform::ControlKind::EntryList));
+  // Its focus rectangle shows where the keyboard is, also where the system hides focus cues
+  // until a key is pressed.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 int SetupWindow::RunMessageLoop() {

@@ -27,7 +27,7 @@ class SetupWindow : public platform::DialogWindow {
   bool Create(HINSTANCE instance);
   // Where user actions go from now on.
   void SetEvents(platform::DialogEvents& events) { events_ = &events; }
-  // Shows the window with the entry list focused.
+  // Shows the window with the entry list focused and the keyboard's place in it shown.
   void Show();
   // Runs until the window has closed; returns the quit code.
   int RunMessageLoop();
