@@ -68,7 +68,6 @@ TEST_F(StartupTest, CleanRegistryShowsEveryEntryTickedForBothTargets) {
   EXPECT_TRUE(IsWindowEnabled(Control(IDC_INSTALL)));
   EXPECT_FALSE(IsWindowEnabled(Control(IDC_UNINSTALL)));
   for (int id : {IDC_EXIT, IDC_ALLSELECT, IDC_DETAILS}) EXPECT_TRUE(IsWindowEnabled(Control(id)));
-  // The hint's text is what a screen reader reads: the caption without its one leading space.
   EXPECT_EQ(TextOf(Control(IDC_HINT)), L"") << "a hint with no current row";
 
   GUITHREADINFO gui{};
