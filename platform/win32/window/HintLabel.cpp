@@ -46,12 +46,16 @@ std::vector<HintLine> HintLabel::Lines() const {
   const ScopedGetDC dc(label_);
   const ScopedSelectObject font(dc.get(),
                                 reinterpret_cast<HFONT>(SendMessageW(label_, WM_GETFONT, 0, 0)));
+  return LayOut(dc.get());
+}
+
+std::vector<HintLine> HintLabel::LayOut(HDC dc) const {
   RECT client{};
   GetClientRect(label_, &client);
   RECT keepClear{};
   GetWindowRect(keepClear_, &keepClear);
   MapWindowPoints(nullptr, label_, reinterpret_cast<POINT*>(&keepClear), 2);
-  return LayOutHint(dc.get(), caption_, client.right, keepClear);
+  return LayOutHint(dc, caption_, client.right, keepClear);
 }
 
 void HintLabel::Paint(HDC dc) const {
@@ -65,7 +69,7 @@ void HintLabel::Paint(HDC dc) const {
   const ScopedSelectObject font(dc,
                                 reinterpret_cast<HFONT>(SendMessageW(label_, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
-  for (const HintLine& line : Lines()) {
+  for (const HintLine& line : LayOut(dc)) {
     ExtTextOutW(dc, line.bounds.left, line.bounds.top, ETO_CLIPPED, &client, line.text.data(),
                 static_cast<UINT>(line.text.size()), nullptr);
   }

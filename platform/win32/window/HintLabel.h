@@ -30,6 +30,8 @@ class HintLabel {
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
+  // The lines in the font selected into dc.
+  std::vector<HintLine> LayOut(HDC dc) const;
   void Paint(HDC dc) const;
 
   HWND label_ = nullptr;
