@@ -15,6 +15,8 @@ constexpr wchar_t kExitCaption[] = L"終了";
 constexpr wchar_t kDetailsCaption[] = L"詳細";
 constexpr wchar_t kHintFrameCaption[] = L"ヒント";
 constexpr wchar_t kInstructionCaption[] = L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください";
+// The select-all bar shows no caption: this is what screen readers call it.
+constexpr wchar_t kSelectAllName[] = L"すべて選択";
 constexpr wchar_t kApplyToFiles[] = L"ファイルに適用";
 constexpr wchar_t kApplyToFolders[] = L"フォルダに適用";
 constexpr wchar_t kMessageTitle[] = L"Install";
