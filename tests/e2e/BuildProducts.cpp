@@ -25,11 +25,13 @@ bool ParseBuildProducts(int argc, char** argv, std::wstring* error) {
   for (int i = 1; i < argc; ++i) {
     TakeOption(argv[i], "--installer=", &products.installer) ||
         TakeOption(argv[i], "--companion=", &products.companion) ||
-        TakeOption(argv[i], "--real-companion=", &products.realCompanion);
+        TakeOption(argv[i], "--real-companion=", &products.realCompanion) ||
+        TakeOption(argv[i], "--settings=", &products.settings);
   }
   if (products.installer.empty() || products.companion.empty()) {
     *error =
-        L"usage: driver --installer=PATH --companion=PATH [--real-companion=PATH] [gtest options]";
+        L"usage: driver --installer=PATH --companion=PATH [--real-companion=PATH] "
+        L"[--settings=PATH] [gtest options]";
     return false;
   }
   return true;
