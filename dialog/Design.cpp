@@ -14,7 +14,15 @@ using platform::ControlKind;
 // In tab order; the list has the focus when the dialog opens. Positions in twips, relative to
 // the client area except the hint's, which is relative to its frame.
 constexpr platform::ControlDesign kControls[] = {
-    {IDC_LIST, ControlKind::EntryList, L"", {360, 480, 2415, 1320}, 0, help::kEntryListTopic, {}},
+    // The list is known by the instruction above it.
+    {IDC_LIST,
+     ControlKind::EntryList,
+     L"",
+     {360, 480, 2415, 1320},
+     0,
+     help::kEntryListTopic,
+     {},
+     texts::kInstructionCaption},
     {IDC_INSTALL,
      ControlKind::PushButton,
      texts::kInstallCaption,
@@ -64,14 +72,15 @@ constexpr platform::ControlDesign kControls[] = {
      0,
      help::kNoTopic,
      {}},
-    // The select-all bar left of the list has no caption.
+    // The select-all bar left of the list has no caption; screen readers say what it does.
     {IDC_ALLSELECT,
-     ControlKind::PushButton,
+     ControlKind::BarButton,
      L"",
      {240, 480, 135, 1335},
      0,
      help::kSelectAllTopic,
-     Button::AllSelect},
+     Button::AllSelect,
+     texts::kSelectAllName},
 };
 
 constexpr platform::DialogDesign kDesign{texts::kWindowCaption,

@@ -41,19 +41,7 @@ bool IsFlag(std::int32_t value, std::int32_t flag) {
 Fmain::Fmain(platform::DialogWindow& window, platform::System& sys) : window_(window), sys_(sys) {}
 
 bool Fmain::Form_Load() {
-  const std::wstring directory = sys_.app.Directory();
-  appDir_ = AddBackslash(directory);
-
-  // Every name given to the registry, profile and file calls goes through the 8-bit code page;
-  // a folder name that changes on the way would be checked and registered in its changed form.
-  if (!sys_.codepage.Holds(appDir_)) {
-    window_.ShowMessage(std::wstring(texts::kFolderNameNotHeld) + L"\r\n" + directory +
-                            L"\r\n\r\n" + texts::kMoveToPlainName,
-                        MessageIcon::Error);
-    exitStatus_ = ExitStatus::FolderNameNotHeld;
-    window_.Close();
-    return false;
-  }
+  appDir_ = AddBackslash(sys_.app.Directory());
 
   const std::wstring missing = MissingCompanionFile();
   if (!missing.empty()) {

@@ -8,11 +8,11 @@
 #include "platform/System.h"
 
 // What the program ends with, so that scripts and deployment tools can tell. (1 is taken by
-// the entry point: the window could not be created.)
+// the entry point: the window could not be created. 3 is no longer given: it refused a folder
+// whose name the 8-bit code page could not hold, and scripts may still test for it.)
 enum class ExitStatus : int {
   Success = 0,  // Install or Uninstall succeeded, or the user left with Exit
   MissingFile = 2,
-  FolderNameNotHeld = 3,
   InstallFailed = 4,
   UninstallFailed = 5,
 };
@@ -24,9 +24,8 @@ class Fmain : public platform::DialogEvents {
  public:
   Fmain(platform::DialogWindow& window, platform::System& sys);
 
-  // Runs once before the window is shown. False when the dialog closed itself (the folder's
-  // name does not survive the code page, or a companion file is missing): the window must not
-  // be shown.
+  // Runs once before the window is shown. False when the dialog closed itself (a companion file
+  // is missing): the window must not be shown.
   bool Form_Load();
 
   void lstInstalls_Click() override;

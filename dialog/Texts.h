@@ -15,6 +15,8 @@ constexpr wchar_t kExitCaption[] = L"終了";
 constexpr wchar_t kDetailsCaption[] = L"詳細";
 constexpr wchar_t kHintFrameCaption[] = L"ヒント";
 constexpr wchar_t kInstructionCaption[] = L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください";
+// The select-all bar shows no caption: this is what screen readers call it.
+constexpr wchar_t kSelectAllName[] = L"すべて選択";
 constexpr wchar_t kApplyToFiles[] = L"ファイルに適用";
 constexpr wchar_t kApplyToFolders[] = L"フォルダに適用";
 constexpr wchar_t kMessageTitle[] = L"Install";
@@ -24,14 +26,6 @@ constexpr wchar_t kMissingFile[] = L"次のファイルが存在しません。�
 constexpr wchar_t kUninstallPrefix[] = L"アン";
 constexpr wchar_t kInstallSucceeded[] = L"インストールに成功しました！";
 constexpr wchar_t kInstallFailed[] = L"インストールに失敗しました。";
-// Start-up refuses a folder whose name the 8-bit code page cannot hold: the registry, profile
-// and file calls would be given another name.
-constexpr wchar_t kFolderNameNotHeld[] =
-    L"次のフォルダの名前には、この Windows の文字コードで表せない文字が含まれています。";
-constexpr wchar_t kMoveToPlainName[] =
-    L"このままでは、別のフォルダを調べたり登録したりしてしまうおそれがあります。\r\n"
-    L"名前にそのような文字を含まないフォルダ（例: C:\\Program Files\\Vantrel）にプログラムを"
-    L"移してから、もう一度実行してください。";
 // Install asks before it registers commands from a place that others may change, and says
 // in one line why.
 constexpr wchar_t kOthersMayChange[] =

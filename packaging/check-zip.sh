@@ -3,8 +3,8 @@
 # It must hold exactly the five user files; both programs must be built for the zip's
 # architecture, import nothing but system DLLs (no MinGW runtime DLL beside them) and carry no
 # time of their build (header time stamp 0, so that the same sources give the same bytes) and
-# a valid header checksum; the settings file must read back, as code page 932 with CRLF ends,
-# to the titles in the source.
+# a valid header checksum; the settings file must read back, as UTF-16LE with a byte-order
+# mark and CRLF ends, to the titles in the source.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 zip=$1 arch=${2:-i686}
@@ -56,15 +56,18 @@ PY
 done
 
 if [ -f "$work/Install.ini" ]; then
-  grep -q $'\r$' "$work/Install.ini" || problem "Install.ini does not have CRLF line ends"
-  if decoded=$(iconv -f CP932 -t UTF-8 "$work/Install.ini" | tr -d '\r'); then
+  bom=$(od -An -tx1 -N2 "$work/Install.ini" | tr -d ' \n')
+  [ "$bom" = fffe ] || problem "Install.ini does not start with a UTF-16LE byte-order mark"
+  if decoded=$(tail -c +3 "$work/Install.ini" | iconv -f UTF-16LE -t UTF-8); then
+    ! grep -qv $'\r$' <<< "$decoded" || problem "Install.ini does not have CRLF line ends"
+    decoded=$(tr -d '\r' <<< "$decoded")
     [ "$decoded" = "$(cat "$here/Install.ini.utf8")" ] ||
       problem "Install.ini does not read back as packaging/Install.ini.utf8"
     for n in 1 2 3 4 5; do
       grep -q "^\[Menu$n\]" <<< "$decoded" || problem "Install.ini has no section Menu$n"
     done
   else
-    problem "Install.ini is not code page 932 text"
+    problem "Install.ini is not UTF-16LE text"
   fi
 fi
 if [ -f "$work/読んでください.txt" ]; then

@@ -2,8 +2,8 @@
 # Lays out the setup as a user finds it: the two programs and the settings file side by side.
 #   stage.sh --program Install.exe --companion Vantrel.Dll --dir DIR [--strip STRIP]
 #            [--notes --version TEXT]
-# The settings file is written in code page 932 with CRLF line ends, which is what the
-# setup's profile reader expects. --strip drops the programs' symbols with the given strip
+# The settings file is written as settings-file.sh writes it (UTF-16LE with a byte-order mark,
+# read alike under every code page). --strip drops the programs' symbols with the given strip
 # tool; --notes adds the user notes, with the version TEXT for @VANTREL_VERSION@: the Japanese
 # ones in code page 932, the English ones in UTF-8 with a byte-order mark, so that their
 # Japanese menu names show on any Windows.
@@ -40,7 +40,7 @@ if [ -n "$strip" ]; then
   # -p keeps the programs' header time stamp (none) instead of writing the time of the strip.
   "$strip" -p --strip-all "$dir/Install.exe" "$dir/Vantrel.Dll"
 fi
-to_cp932_crlf "$here/Install.ini.utf8" "$dir/Install.ini"
+"$here/settings-file.sh" "$here/Install.ini.utf8" "$dir/Install.ini"
 if [ "$notes" = 1 ]; then
   with_version "$here/読んでください.txt" | to_cp932_crlf - "$dir/読んでください.txt"
   { printf '\xef\xbb\xbf'; with_version "$here/README.txt" | sed 's/$/\r/'; } > "$dir/README.txt"

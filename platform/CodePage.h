@@ -1,7 +1,7 @@
-// Conversion between the program's Unicode text and the system's 8-bit (ANSI) code page.
+// The system's 8-bit (ANSI) code page, which the settings file's titles are measured in.
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 namespace platform {
@@ -10,12 +10,9 @@ class CodePage {
  public:
   virtual ~CodePage() = default;
 
-  // A character the code page cannot hold becomes the code page's default character, never a
-  // look-alike: "¥" must not turn into a backslash, nor "é" into "e".
-  virtual std::string ToAnsi(std::wstring_view text) const = 0;
-  // True when text survives the conversion to the code page unchanged.
-  virtual bool Holds(std::wstring_view text) const = 0;
-  virtual std::wstring FromAnsi(std::string_view bytes) const = 0;
+  // The number of bytes text takes in the code page. A character the code page cannot hold
+  // counts as its default character, never as a look-alike.
+  virtual std::size_t ByteCount(std::wstring_view text) const = 0;
 };
 
 }  // namespace platform

@@ -14,6 +14,7 @@ namespace platform {
 enum class ControlKind {
   EntryList,        // the check-box list
   PushButton,       // a button; `button` says which
+  BarButton,        // a button that shows no caption (`button` says which), known by its name
   Frame,            // a captioned group frame
   WrappingLabel,    // a fixed-size label whose text wraps (the hint)
   SelfSizingLabel,  // a one-line label that fits its caption
@@ -28,6 +29,9 @@ struct ControlDesign {
   int relativeTo;
   int helpTopic;  // 0: no topic
   std::optional<Button> button;
+  // What a screen reader calls a control that shows no caption of its own; nullptr for the
+  // others, which it knows by their caption.
+  const wchar_t* name = nullptr;
 };
 
 struct HelpTopicText {

@@ -1,4 +1,4 @@
-// The file-existence test, at the level of PathFileExistsA.
+// The file-existence test, at the level of PathFileExistsW.
 #pragma once
 
 namespace platform {
@@ -8,7 +8,7 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   // True for an existing file or directory.
-  virtual bool PathExists(const char* path) = 0;
+  virtual bool PathExists(const wchar_t* path) = 0;
 };
 
 }  // namespace platform

@@ -1,5 +1,5 @@
-// The registry calls the program makes, at the level of the 8-bit ("A") Win32 entry points.
-// Names and text data arrive already converted to the system's 8-bit code page.
+// The registry calls the program makes, at the level of the wide ("W") Win32 entry points:
+// names are Unicode, and text data is UTF-16LE with its terminating NUL.
 #pragma once
 
 #include <cstdint>
@@ -33,15 +33,15 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  virtual Status OpenKeyEx(KeyHandle parent, const char* subKey, std::uint32_t options,
+  virtual Status OpenKeyEx(KeyHandle parent, const wchar_t* subKey, std::uint32_t options,
                            std::uint32_t access, KeyHandle* result) = 0;
   // No security attributes are passed and the disposition is not reported.
-  virtual Status CreateKeyEx(KeyHandle parent, const char* subKey, std::uint32_t reserved,
-                             const char* keyClass, std::uint32_t options, std::uint32_t access,
+  virtual Status CreateKeyEx(KeyHandle parent, const wchar_t* subKey, std::uint32_t reserved,
+                             const wchar_t* keyClass, std::uint32_t options, std::uint32_t access,
                              KeyHandle* result) = 0;
-  virtual Status SetValueEx(KeyHandle key, const char* valueName, std::uint32_t reserved,
+  virtual Status SetValueEx(KeyHandle key, const wchar_t* valueName, std::uint32_t reserved,
                             std::uint32_t type, const std::uint8_t* data, std::uint32_t size) = 0;
-  virtual Status DeleteKey(KeyHandle key, const char* subKey) = 0;
+  virtual Status DeleteKey(KeyHandle key, const wchar_t* subKey) = 0;
   virtual Status CloseKey(KeyHandle key) = 0;
 };
 

@@ -34,7 +34,7 @@ done
 # shellcheck source=scripts/xvfb.sh
 . scripts/xvfb.sh
 vantrel_install_packages
-vantrel_ensure_locale
+vantrel_ensure_locales
 
 # Ninja builds only what is out of date; a tree that is up to date costs a second.
 [ -f "$tree/CMakeCache.txt" ] || cmake --preset win64 -B "$tree"

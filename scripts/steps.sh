@@ -2,6 +2,7 @@
 # the summary. Expects $logs (a directory for logs) and the array report_only_checks.
 
 vantrel_results=()   # "name|status|seconds|note"; status ok, FAILED, SKIPPED or FINDINGS
+vantrel_closing_notes=()  # printed last, just above the counts, where a reader looks
 vantrel_tests_total=0
 vantrel_tests_failed=0
 
@@ -101,6 +102,7 @@ vantrel_summary() {  # vantrel_summary START_EPOCH: prints the results; exits 1 
     echo "The following steps FAILED:"
     printf '\t%s\n' "${failures[@]}"
   fi
+  [ "${#vantrel_closing_notes[@]}" -eq 0 ] || printf '%s\n' "${vantrel_closing_notes[@]}"
   echo "${percent}% tests passed, ${vantrel_tests_failed} tests failed out of ${vantrel_tests_total}"
   echo "Total Test time (real) = ${elapsed}.00 sec"
   if [ "${#failures[@]}" -gt 0 ] || [ "$vantrel_tests_total" -eq 0 ]; then

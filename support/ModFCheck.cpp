@@ -5,8 +5,7 @@
 namespace ModFCheck {
 
 bool FileExists(platform::System& sys, std::wstring_view path) {
-  const std::string ansiPath = sys.codepage.ToAnsi(path);
-  return sys.files.PathExists(ansiPath.c_str());
+  return sys.files.PathExists(std::wstring(path).c_str());
 }
 
 }  // namespace ModFCheck

@@ -24,10 +24,24 @@ struct RawValue {
   std::vector<std::uint8_t> bytes;
 };
 
-RawValue TextValue(const platform::CodePage& codepage, std::wstring_view text) {
-  const std::string ansi = codepage.ToAnsi(text);
-  RawValue raw{platform::kRegSz, std::vector<std::uint8_t>(ansi.begin(), ansi.end())};
-  raw.bytes.push_back(0);  // REG_SZ data carries its terminator
+// REG_SZ data: the text in UTF-16LE and its terminating NUL, written unit by unit, so that the
+// bytes are the same where wchar_t holds whole code points (the native tests' hosts).
+RawValue TextValue(std::wstring_view text) {
+  RawValue raw{platform::kRegSz, {}};
+  const auto put = [&raw](std::uint32_t unit) {
+    raw.bytes.push_back(static_cast<std::uint8_t>(unit));
+    raw.bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  };
+  for (const wchar_t c : text) {
+    const auto code = static_cast<std::uint32_t>(c);
+    if (code > 0xFFFF) {
+      put(0xD800 + ((code - 0x10000) >> 10));
+      put(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      put(code);
+    }
+  }
+  put(0);
   return raw;
 }
 
@@ -38,12 +52,12 @@ RawValue DwordValue(std::int32_t number) {
            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)}};
 }
 
-RawValue Encode(const platform::CodePage& codepage, const Value& value) {
+RawValue Encode(const Value& value) {
   return std::visit(
       [&](const auto& v) -> RawValue {
         using T = std::decay_t<decltype(v)>;
         if constexpr (std::is_same_v<T, std::wstring>) {
-          return TextValue(codepage, v);
+          return TextValue(v);
         } else if constexpr (std::is_same_v<T, bool>) {
           return DwordValue(v ? -1 : 0);
         } else if constexpr (std::is_same_v<T, std::int16_t> || std::is_same_v<T, std::int32_t>) {
@@ -51,7 +65,7 @@ RawValue Encode(const platform::CodePage& codepage, const Value& value) {
         } else if constexpr (std::is_same_v<T, std::vector<std::uint8_t>>) {
           return {platform::kRegBinary, v};
         } else {
-          return TextValue(codepage, NumberText::General(v));
+          return TextValue(NumberText::General(v));
         }
       },
       value);
@@ -60,9 +74,8 @@ RawValue Encode(const platform::CodePage& codepage, const Value& value) {
 // Opens the key with full access into `key`, which then closes it; the open's status.
 platform::Status OpenFullAccess(platform::System& sys, RootKey root, std::wstring_view path,
                                 ScopedKey& key) {
-  const std::string ansiPath = sys.codepage.ToAnsi(path);
   const platform::Status opened = sys.registry.OpenKeyEx(
-      platform::RootKeyHandle(root), ansiPath.c_str(), 0, kVerbKeyAccess, key.Receive());
+      platform::RootKeyHandle(root), std::wstring(path).c_str(), 0, kVerbKeyAccess, key.Receive());
   if (opened != platform::kSuccess) key.Abandon();
   return opened;
 }
@@ -79,17 +92,15 @@ bool KeyExists(platform::System& sys, RootKey root, std::wstring_view path) {
 bool SetKeyValue(platform::System& sys, RootKey root, std::wstring_view path,
                  std::wstring_view name, const Value& value) {
   ScopedKey key(sys.registry);
-  const std::string ansiPath = sys.codepage.ToAnsi(path);
-  if (sys.registry.CreateKeyEx(platform::RootKeyHandle(root), ansiPath.c_str(), 0, "",
+  if (sys.registry.CreateKeyEx(platform::RootKeyHandle(root), std::wstring(path).c_str(), 0, L"",
                                kCreateNonVolatile, kVerbKeyAccess,
                                key.Receive()) != platform::kSuccess) {
     key.Abandon();
     return false;
   }
-  const std::string ansiName = sys.codepage.ToAnsi(name);
-  const RawValue raw = Encode(sys.codepage, value);
+  const RawValue raw = Encode(value);
   bool written =
-      sys.registry.SetValueEx(key.get(), ansiName.c_str(), 0, raw.type,
+      sys.registry.SetValueEx(key.get(), std::wstring(name).c_str(), 0, raw.type,
                               raw.bytes.empty() ? nullptr : raw.bytes.data(),
                               static_cast<std::uint32_t>(raw.bytes.size())) == platform::kSuccess;
   if (key.Close() != platform::kSuccess) written = false;
@@ -100,7 +111,7 @@ bool DeleteKey(platform::System& sys, RootKey root, std::wstring_view path) {
   ScopedKey key(sys.registry);
   if (OpenFullAccess(sys, root, path, key) != platform::kSuccess) return false;
   // An empty sub-key name deletes the opened key itself.
-  bool deleted = sys.registry.DeleteKey(key.get(), "") == platform::kSuccess;
+  bool deleted = sys.registry.DeleteKey(key.get(), L"") == platform::kSuccess;
   if (key.Close() != platform::kSuccess) deleted = false;
   return deleted;
 }

@@ -1,5 +1,6 @@
 #include "platform/fake/AsciiLower.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeText.h"
 
 namespace fake {
 
@@ -7,8 +8,8 @@ void FakeFileSystem::AddFile(const std::string& path) {
   paths_.insert(AsciiLower(path));
 }
 
-bool FakeFileSystem::PathExists(const char* path) {
-  return path && paths_.count(AsciiLower(path)) != 0;
+bool FakeFileSystem::PathExists(const wchar_t* path) {
+  return path && paths_.count(AsciiLower(Utf8(path))) != 0;
 }
 
 }  // namespace fake

@@ -15,46 +15,41 @@
 
 namespace fake {
 
-// Profile files held as their bytes, read with the usual INI rules: section and key names
-// without regard to ASCII case, blanks around names and values dropped, one pair of
-// surrounding quotes removed, ';' lines ignored, the first of repeated keys wins.
+// Profile files held as their bytes (paths in UTF-8), read with the usual INI rules: a file
+// that starts with a UTF-16LE byte-order mark as UTF-16, any other in the stand-in code page
+// (UTF-8, as FakeCodePage); section and key names without regard to ASCII case, blanks around
+// names and values dropped, one pair of surrounding quotes removed, ';' lines ignored, the
+// first of repeated keys wins.
 class FakeProfile : public platform::Profile {
  public:
   void SetFile(const std::string& path, const std::string& bytes);
   int reads() const { return reads_; }
 
-  std::uint32_t ReadProfileString(const char* section, const char* key, const char* defaultValue,
-                                  char* buffer, std::uint32_t capacity, const char* file) override;
+  std::uint32_t ReadProfileString(const wchar_t* section, const wchar_t* key,
+                                  const wchar_t* defaultValue, wchar_t* buffer,
+                                  std::uint32_t capacity, const wchar_t* file) override;
 
  private:
   std::map<std::string, std::string> files_;  // by lower-case path
   int reads_ = 0;
 };
 
-// Existing files and directories, by path without regard to ASCII case.
+// Existing files and directories, by path (in UTF-8) without regard to ASCII case.
 class FakeFileSystem : public platform::FileSystem {
  public:
   void AddFile(const std::string& path);
   void AddDirectory(const std::string& path) { AddFile(path); }
-  bool PathExists(const char* path) override;
+  bool PathExists(const wchar_t* path) override;
 
  private:
   std::set<std::string> paths_;
 };
 
 // Stands in for the 8-bit code page with UTF-8, which like code page 932 gives Japanese
-// characters more than one byte. Characters beyond the BMP, and those named by CannotHold,
-// become '?'.
+// characters more than one byte.
 class FakeCodePage : public platform::CodePage {
  public:
-  void CannotHold(wchar_t character) { missing_.insert(character); }
-
-  std::string ToAnsi(std::wstring_view text) const override;
-  bool Holds(std::wstring_view text) const override;
-  std::wstring FromAnsi(std::string_view bytes) const override;
-
- private:
-  std::set<wchar_t> missing_;
+  std::size_t ByteCount(std::wstring_view text) const override;
 };
 
 // The risk set for a folder; every other folder carries none. Records the folder and program

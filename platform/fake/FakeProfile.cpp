@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <optional>
 
 #include "platform/fake/AsciiLower.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/fake/FakeText.h"
 
 namespace fake {
 namespace {
@@ -45,25 +45,35 @@ std::optional<std::string> Lookup(const std::string& content, const std::string&
   return std::nullopt;
 }
 
+// The file as UTF-8 text: UTF-16 after its byte-order mark, or already in the stand-in code
+// page.
+std::string Decoded(const std::string& bytes) {
+  if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return bytes;
+  return Utf8(
+      FromUtf16Le(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 2, bytes.size() - 2));
+}
+
 }  // namespace
 
 void FakeProfile::SetFile(const std::string& path, const std::string& bytes) {
   files_[AsciiLower(path)] = bytes;
 }
 
-std::uint32_t FakeProfile::ReadProfileString(const char* section, const char* key,
-                                             const char* defaultValue, char* buffer,
-                                             std::uint32_t capacity, const char* file) {
+std::uint32_t FakeProfile::ReadProfileString(const wchar_t* section, const wchar_t* key,
+                                             const wchar_t* defaultValue, wchar_t* buffer,
+                                             std::uint32_t capacity, const wchar_t* file) {
   ++reads_;
   if (capacity == 0) return 0;
-  std::string value = defaultValue ? defaultValue : "";
-  const auto found = files_.find(AsciiLower(file ? file : ""));
+  std::wstring value = defaultValue ? defaultValue : L"";
+  const auto found = files_.find(AsciiLower(Utf8(file ? file : L"")));
   if (found != files_.end() && section && key) {
-    if (auto text = Lookup(found->second, AsciiLower(section), AsciiLower(key))) value = *text;
+    if (auto text =
+            Lookup(Decoded(found->second), AsciiLower(Utf8(section)), AsciiLower(Utf8(key))))
+      value = FromUtf8(*text);
   }
   const std::size_t copied = std::min<std::size_t>(value.size(), capacity - 1);
-  std::memcpy(buffer, value.data(), copied);
-  buffer[copied] = '\0';
+  std::copy_n(value.data(), copied, buffer);
+  buffer[copied] = L'\0';
   return static_cast<std::uint32_t>(copied);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/fake/AsciiLower.h"
+#include "platform/fake/FakeText.h"
 
 namespace fake {
 namespace {
@@ -24,14 +25,28 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
+// A name the program passed, in UTF-8; none is the empty name.
+std::string Name(const wchar_t* name) {
+  return name ? Utf8(name) : std::string();
+}
+
+// REG_SZ data is UTF-16LE; its terminating NUL (two zero bytes) is not part of the text.
+bool Terminated(const std::uint8_t* data, std::uint32_t size) {
+  return data && size >= 2 && size % 2 == 0 && data[size - 2] == 0 && data[size - 1] == 0;
+}
+
+std::string TextOf(const std::uint8_t* data, std::uint32_t size) {
+  return Utf8(FromUtf16Le(data, Terminated(data, size) ? size - 2 : size));
+}
+
 }  // namespace
 
 FakeRegistry::FakeRegistry(DeleteBehaviour behaviour) : behaviour_(behaviour) {
   keys_[""] = {};
 }
 
-std::string FakeRegistry::Join(const std::string& parent, const char* sub) {
-  std::string child = sub ? sub : "";
+std::string FakeRegistry::Join(const std::string& parent, const std::string& sub) {
+  std::string child = sub;
   while (!child.empty() && child.back() == '\\') child.pop_back();
   if (child.empty()) return parent;
   return parent.empty() ? child : parent + "\\" + child;
@@ -42,7 +57,7 @@ void FakeRegistry::AddKey(const std::string& path) {
   std::size_t start = 0;
   while (start <= path.size()) {
     const std::size_t end = std::min(path.find('\\', start), path.size());
-    sofar = Join(sofar, path.substr(start, end - start).c_str());
+    sofar = Join(sofar, path.substr(start, end - start));
     Key& key = keys_[AsciiLower(sofar)];
     if (key.name.empty()) key.name = sofar;
     start = end + 1;
@@ -52,8 +67,8 @@ void FakeRegistry::AddKey(const std::string& path) {
 void FakeRegistry::SetString(const std::string& path, const std::string& name,
                              const std::string& text) {
   AddKey(path);
-  Value value{platform::kRegSz, std::vector<std::uint8_t>(text.begin(), text.end())};
-  value.data.push_back(0);
+  Value value{platform::kRegSz, Utf16Le(FromUtf8(text))};
+  value.data.insert(value.data.end(), {0, 0});
   keys_[AsciiLower(path)].values[AsciiLower(name)] = value;
 }
 
@@ -73,8 +88,10 @@ std::optional<FakeRegistry::Value> FakeRegistry::RawValue(const std::string& pat
 std::optional<std::string> FakeRegistry::StringValue(const std::string& path,
                                                      const std::string& name) const {
   const auto value = RawValue(path, name);
-  if (!value || value->type != platform::kRegSz || value->data.empty()) return std::nullopt;
-  return std::string(value->data.begin(), value->data.end() - 1);
+  if (!value || value->type != platform::kRegSz ||
+      !Terminated(value->data.data(), static_cast<std::uint32_t>(value->data.size())))
+    return std::nullopt;
+  return TextOf(value->data.data(), static_cast<std::uint32_t>(value->data.size()));
 }
 
 std::vector<std::string> FakeRegistry::KeysBelow(const std::string& path) const {
@@ -133,13 +150,13 @@ void FakeRegistry::Record(const std::string& line, platform::Status status) {
   calls_.push_back(line + " -> " + std::to_string(status));
 }
 
-platform::Status FakeRegistry::OpenKeyEx(platform::KeyHandle parent, const char* subKey,
+platform::Status FakeRegistry::OpenKeyEx(platform::KeyHandle parent, const wchar_t* subKey,
                                          std::uint32_t options, std::uint32_t access,
                                          platform::KeyHandle* result) {
   ++callCount_;
   *result = 0;
   const auto parentPath = PathOf(parent);
-  const std::string path = parentPath ? Join(*parentPath, subKey) : std::string();
+  const std::string path = parentPath ? Join(*parentPath, Name(subKey)) : std::string();
   const std::string line =
       "open " + Quoted(path) + " options=" + std::to_string(options) + " access=" + Hex(access);
   platform::Status status = platform::kSuccess;
@@ -159,16 +176,16 @@ platform::Status FakeRegistry::OpenKeyEx(platform::KeyHandle parent, const char*
   return status;
 }
 
-platform::Status FakeRegistry::CreateKeyEx(platform::KeyHandle parent, const char* subKey,
-                                           std::uint32_t reserved, const char* keyClass,
+platform::Status FakeRegistry::CreateKeyEx(platform::KeyHandle parent, const wchar_t* subKey,
+                                           std::uint32_t reserved, const wchar_t* keyClass,
                                            std::uint32_t options, std::uint32_t access,
                                            platform::KeyHandle* result) {
   ++callCount_;
   *result = 0;
   const auto parentPath = PathOf(parent);
-  const std::string path = parentPath ? Join(*parentPath, subKey) : std::string();
+  const std::string path = parentPath ? Join(*parentPath, Name(subKey)) : std::string();
   const std::string line = "create " + Quoted(path) + " reserved=" + std::to_string(reserved) +
-                           " class=" + Quoted(keyClass ? keyClass : "(null)") +
+                           " class=" + Quoted(keyClass ? Utf8(keyClass) : "(null)") +
                            " options=" + std::to_string(options) + " access=" + Hex(access);
   platform::Status status = platform::kSuccess;
   const std::string lower = AsciiLower(path);
@@ -187,18 +204,16 @@ platform::Status FakeRegistry::CreateKeyEx(platform::KeyHandle parent, const cha
   return status;
 }
 
-platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const char* valueName,
+platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const wchar_t* valueName,
                                           std::uint32_t reserved, std::uint32_t type,
                                           const std::uint8_t* data, std::uint32_t size) {
   ++callCount_;
   const auto path = PathOf(key);
-  const std::string name = valueName ? valueName : "";
+  const std::string name = Name(valueName);
   std::string line = "set " + Quoted(path.value_or("?")) + " name=" + Quoted(name) +
                      " reserved=" + std::to_string(reserved) + " type=" + std::to_string(type) +
                      " size=" + std::to_string(size);
-  if (type == platform::kRegSz && data && size > 0) {
-    line += " data=" + Quoted(std::string(data, data + size - (data[size - 1] == 0 ? 1 : 0)));
-  }
+  if (type == platform::kRegSz && data && size > 0) line += " data=" + Quoted(TextOf(data, size));
   platform::Status status = platform::kSuccess;
   if (!path) {
     faults_.push_back("set on an unknown handle");
@@ -208,8 +223,8 @@ platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const char* v
   } else if (Injected(Op::Set, AsciiLower(*path))) {
     status = platform::kErrorAccessDenied;
   } else {
-    if (type == platform::kRegSz && (size == 0 || !data || data[size - 1] != 0))
-      faults_.push_back("REG_SZ written without its terminating NUL: " + line);
+    if (type == platform::kRegSz && !Terminated(data, size))
+      faults_.push_back("REG_SZ written without its terminating wide NUL: " + line);
     if (type == platform::kRegDword && size != 4)
       faults_.push_back("REG_DWORD written with size " + std::to_string(size));
     if (size > 0 && !data) faults_.push_back("data missing for size " + std::to_string(size));
@@ -221,11 +236,11 @@ platform::Status FakeRegistry::SetValueEx(platform::KeyHandle key, const char* v
   return status;
 }
 
-platform::Status FakeRegistry::DeleteKey(platform::KeyHandle key, const char* subKey) {
+platform::Status FakeRegistry::DeleteKey(platform::KeyHandle key, const wchar_t* subKey) {
   ++callCount_;
   const auto parentPath = PathOf(key);
-  const std::string path = parentPath ? Join(*parentPath, subKey) : std::string();
-  const std::string line = "delete " + Quoted(path) + " sub=" + Quoted(subKey ? subKey : "");
+  const std::string path = parentPath ? Join(*parentPath, Name(subKey)) : std::string();
+  const std::string line = "delete " + Quoted(path) + " sub=" + Quoted(Name(subKey));
   platform::Status status = platform::kSuccess;
   const std::string lower = AsciiLower(path);
   if (!parentPath) {

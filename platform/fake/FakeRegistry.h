@@ -1,5 +1,7 @@
 // An in-memory registry below HKEY_CLASSES_ROOT that records every call made of it, checks what
-// it is given, and fails on demand. Key names compare without regard to ASCII case.
+// it is given, and fails on demand. Key names compare without regard to ASCII case. Seeding,
+// inspection and the record of calls give names and texts in UTF-8; REG_SZ data is held as the
+// program wrote it, UTF-16LE.
 #pragma once
 
 #include <cstdint>
@@ -50,22 +52,24 @@ class FakeRegistry : public platform::Registry {
   const std::vector<std::string>& calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
   int callCount() const { return callCount_; }
-  // Misuse seen: a REG_SZ without its terminator, a size that does not fit the type, an
-  // unknown handle, a handle never closed (see OpenHandles).
+  // Misuse seen: a REG_SZ without its wide terminator (or of an odd size), a size that does not
+  // fit the type, an unknown handle, a handle never closed (see OpenHandles).
   const std::vector<std::string>& faults() const { return faults_; }
   int OpenHandles() const { return static_cast<int>(handles_.size()); }
   // Which kinds of call changed the registry after the first injected failure.
   std::vector<std::string> ChangesAfterFailure() const { return changesAfterFailure_; }
 
-  platform::Status OpenKeyEx(platform::KeyHandle parent, const char* subKey, std::uint32_t options,
-                             std::uint32_t access, platform::KeyHandle* result) override;
-  platform::Status CreateKeyEx(platform::KeyHandle parent, const char* subKey,
-                               std::uint32_t reserved, const char* keyClass, std::uint32_t options,
-                               std::uint32_t access, platform::KeyHandle* result) override;
-  platform::Status SetValueEx(platform::KeyHandle key, const char* valueName,
+  platform::Status OpenKeyEx(platform::KeyHandle parent, const wchar_t* subKey,
+                             std::uint32_t options, std::uint32_t access,
+                             platform::KeyHandle* result) override;
+  platform::Status CreateKeyEx(platform::KeyHandle parent, const wchar_t* subKey,
+                               std::uint32_t reserved, const wchar_t* keyClass,
+                               std::uint32_t options, std::uint32_t access,
+                               platform::KeyHandle* result) override;
+  platform::Status SetValueEx(platform::KeyHandle key, const wchar_t* valueName,
                               std::uint32_t reserved, std::uint32_t type, const std::uint8_t* data,
                               std::uint32_t size) override;
-  platform::Status DeleteKey(platform::KeyHandle key, const char* subKey) override;
+  platform::Status DeleteKey(platform::KeyHandle key, const wchar_t* subKey) override;
   platform::Status CloseKey(platform::KeyHandle key) override;
 
  private:
@@ -76,7 +80,7 @@ class FakeRegistry : public platform::Registry {
   };
 
   std::optional<std::string> PathOf(platform::KeyHandle handle) const;
-  static std::string Join(const std::string& parent, const char* sub);
+  static std::string Join(const std::string& parent, const std::string& sub);
   bool Injected(Op op, const std::string& path);
   bool HasSubKeys(const std::string& lowerPath) const;
   void Record(const std::string& line, platform::Status status);

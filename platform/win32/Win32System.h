@@ -1,4 +1,4 @@
-// The real platform: advapi32, kernel32 and shlwapi through their 8-bit entry points.
+// The real platform: advapi32, kernel32 and shlwapi through their wide entry points.
 #pragma once
 
 #include <string>
@@ -9,35 +9,36 @@ namespace win32 {
 
 class Win32Registry : public platform::Registry {
  public:
-  platform::Status OpenKeyEx(platform::KeyHandle parent, const char* subKey, std::uint32_t options,
-                             std::uint32_t access, platform::KeyHandle* result) override;
-  platform::Status CreateKeyEx(platform::KeyHandle parent, const char* subKey,
-                               std::uint32_t reserved, const char* keyClass, std::uint32_t options,
-                               std::uint32_t access, platform::KeyHandle* result) override;
-  platform::Status SetValueEx(platform::KeyHandle key, const char* valueName,
+  platform::Status OpenKeyEx(platform::KeyHandle parent, const wchar_t* subKey,
+                             std::uint32_t options, std::uint32_t access,
+                             platform::KeyHandle* result) override;
+  platform::Status CreateKeyEx(platform::KeyHandle parent, const wchar_t* subKey,
+                               std::uint32_t reserved, const wchar_t* keyClass,
+                               std::uint32_t options, std::uint32_t access,
+                               platform::KeyHandle* result) override;
+  platform::Status SetValueEx(platform::KeyHandle key, const wchar_t* valueName,
                               std::uint32_t reserved, std::uint32_t type, const std::uint8_t* data,
                               std::uint32_t size) override;
-  platform::Status DeleteKey(platform::KeyHandle key, const char* subKey) override;
+  platform::Status DeleteKey(platform::KeyHandle key, const wchar_t* subKey) override;
   platform::Status CloseKey(platform::KeyHandle key) override;
 };
 
 class Win32Profile : public platform::Profile {
  public:
-  std::uint32_t ReadProfileString(const char* section, const char* key, const char* defaultValue,
-                                  char* buffer, std::uint32_t capacity, const char* file) override;
+  std::uint32_t ReadProfileString(const wchar_t* section, const wchar_t* key,
+                                  const wchar_t* defaultValue, wchar_t* buffer,
+                                  std::uint32_t capacity, const wchar_t* file) override;
 };
 
 class Win32FileSystem : public platform::FileSystem {
  public:
-  bool PathExists(const char* path) override;
+  bool PathExists(const wchar_t* path) override;
 };
 
 // The system's current 8-bit code page (CP_ACP).
 class Win32CodePage : public platform::CodePage {
  public:
-  std::string ToAnsi(std::wstring_view text) const override;
-  bool Holds(std::wstring_view text) const override;
-  std::wstring FromAnsi(std::string_view bytes) const override;
+  std::size_t ByteCount(std::wstring_view text) const override;
 };
 
 // Reads the place's drive type, attributes, owners and access lists (GetFileSecurityW).

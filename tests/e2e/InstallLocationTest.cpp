@@ -1,8 +1,8 @@
 // Where the installation lies decides what the command lines hold: a drive root, a network
 // share, '%' signs (which the shell reads as placeholders unless doubled), code page 932
-// characters whose second byte is a backslash, and a path as long as the 8-bit file
-// functions take. From each, an install writes commands that start the companion with the
-// right arguments; beyond the longest path, start-up refuses before touching the registry.
+// characters whose second byte is a backslash, and the longest path a program starts from.
+// From each, an install writes commands that start the companion with the right arguments;
+// beyond the longest path, start-up refuses before touching the registry.
 #include <algorithm>
 
 #include "InstallerFixture.h"

@@ -96,8 +96,10 @@ bool StageSetup(const std::wstring& dir, const StageContents& contents, std::wst
     return false;
   }
   const std::wstring settings = dir + kSettingsName;
-  const bool settingsPlaced =
-      contents.settings ? WriteBytes(settings, SettingsFileBytes()) : RemoveIfPresent(settings);
+  const bool settingsPlaced = !contents.settings ? RemoveIfPresent(settings)
+                              : contents.shippedSettings
+                                  ? PlaceCopy(true, Products().settings, settings)
+                                  : WriteBytes(settings, SettingsFileBytes());
   if (!settingsPlaced) {
     *error = L"cannot write " + settings;
     return false;

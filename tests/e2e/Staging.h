@@ -19,6 +19,8 @@ struct StageContents {
   bool settings = true;
   // The real program in the companion's place instead of the logging stand-in.
   bool realCompanion = false;
+  // The settings file the release ships instead of the 8-bit one with the staged titles.
+  bool shippedSettings = false;
   // The name the installer is copied under.
   std::wstring installerName = kInstallerName;
 };

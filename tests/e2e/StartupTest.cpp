@@ -68,7 +68,7 @@ TEST_F(StartupTest, CleanRegistryShowsEveryEntryTickedForBothTargets) {
   EXPECT_TRUE(IsWindowEnabled(Control(IDC_INSTALL)));
   EXPECT_FALSE(IsWindowEnabled(Control(IDC_UNINSTALL)));
   for (int id : {IDC_EXIT, IDC_ALLSELECT, IDC_DETAILS}) EXPECT_TRUE(IsWindowEnabled(Control(id)));
-  EXPECT_EQ(TextOf(Control(IDC_HINT)), L" ") << "with no current row the hint is one space";
+  EXPECT_EQ(TextOf(Control(IDC_HINT)), L"") << "a hint with no current row";
 
   GUITHREADINFO gui{};
   gui.cbSize = sizeof(gui);
@@ -82,7 +82,7 @@ TEST_F(StartupTest, WindowAndControlsCarryTheirCaptionsAndStyles) {
   EXPECT_EQ(TextOf(Control(IDC_UNINSTALL)), L"ｱﾝｲﾝｽﾄｰﾙ");
   EXPECT_EQ(TextOf(Control(IDC_EXIT)), L"終了");
   EXPECT_EQ(TextOf(Control(IDC_DETAILS)), L"詳細");
-  EXPECT_EQ(TextOf(Control(IDC_ALLSELECT)), L"");
+  EXPECT_EQ(TextOf(Control(IDC_ALLSELECT)), L"すべて選択");  // its name, never shown
   EXPECT_EQ(TextOf(Control(IDC_FRAME)), L"ヒント");
   EXPECT_EQ(TextOf(Control(IDC_INSTRUCTION)), L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください");
 
@@ -99,17 +99,17 @@ TEST_F(StartupTest, WindowAndControlsCarryTheirCaptionsAndStyles) {
   EXPECT_EQ(list.ColumnCount(), 1);
 }
 
-TEST_F(StartupTest, CurrentRowShowsItsHintAfterOneSpace) {
+TEST_F(StartupTest, CurrentRowShowsItsHint) {
   ASSERT_NO_FATAL_FAILURE(Launch());
   ASSERT_TRUE(List().MakeCurrent(4));
   const std::wstring lastHint =
-      L" ファイルの詳細情報をクリップボードに\r\nコピーします。\r\n おまけみたいなものです";
+      L"ファイルの詳細情報をクリップボードに\r\nコピーします。\r\n おまけみたいなものです";
   EXPECT_TRUE(PollUntil(kSettleMs, [&] { return TextOf(Control(IDC_HINT)) == lastHint; }))
       << "hint shown: " << TextOf(Control(IDC_HINT));
 
   ASSERT_TRUE(List().MakeCurrent(0));
   const std::wstring firstHint =
-      L" Windowsでサポートされている\r\nロング形式でファイルの位置＋名前を\r\n"
+      L"Windowsでサポートされている\r\nロング形式でファイルの位置＋名前を\r\n"
       L"クリップボードにコピーします。";
   EXPECT_TRUE(PollUntil(kSettleMs, [&] { return TextOf(Control(IDC_HINT)) == firstHint; }))
       << "hint shown: " << TextOf(Control(IDC_HINT));

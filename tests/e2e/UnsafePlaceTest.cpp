@@ -1,6 +1,5 @@
 // Install asks before registering commands from a place that others may change (every other
-// case installs from a new folder, mode 755 under Wine, unasked); Uninstall never asks. A folder
-// whose name code page 932 cannot hold is refused at start-up with nothing read or written.
+// case installs from a new folder, mode 755 under Wine, unasked); Uninstall never asks.
 #include <windows.h>
 // sddl.h builds on the types windows.h declares.
 #include <sddl.h>
@@ -89,23 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 texts::kFolderAboveMayBeReplaced},
                     UnsafePlace{L"C:\\リンク 経由\\セットアップ\\", L"リンク 経由", L"リンク 先",
                                 texts::kLinkOnThePath}));
-
-class FolderNameTest : public InstallerTest, public testing::WithParamInterface<const wchar_t*> {};
-
-TEST_P(FolderNameTest, StartUpRefusesAndNamesTheFolder) {
-  const std::wstring folder = GetParam();
-  ASSERT_NO_FATAL_FAILURE(Stage(folder + L"\\", StageContents{}));
-  ASSERT_NO_FATAL_FAILURE(Start(folder + L"\\"));
-  ASSERT_NO_FATAL_FAILURE(ExpectOutcome(std::wstring(texts::kFolderNameNotHeld) + L"\r\n" + folder +
-                                            L"\r\n\r\n" + texts::kMoveToPlainName,
-                                        BoxIcon::Error));
-  EXPECT_EQ(process_->ExitCode(), 3u);
-  EXPECT_EQ(ReadVerbImage(), RegistryImage());
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, FolderNameTest,
-                         testing::Values(L"C:\\テスト 用\\価格¥一覧", L"C:\\テスト 用\\José",
-                                         L"C:\\테스트\\설치 폴더"));
 
 }  // namespace
 }  // namespace e2e

@@ -64,7 +64,8 @@ TEST(ControlTable, EachButtonHasItsOwnControl) {
        {Button::Install, Button::Uninstall, Button::Exit, Button::AllSelect, Button::Details}) {
     const platform::ControlDesign* control = kDesign.Find(button);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->kind, platform::ControlKind::PushButton);
+    EXPECT_EQ(control->kind, button == Button::AllSelect ? platform::ControlKind::BarButton
+                                                         : platform::ControlKind::PushButton);
     ids.insert(control->id);
   }
   EXPECT_EQ(ids.size(), 5u);

@@ -8,23 +8,6 @@ namespace {
 using platform::MessageIcon;
 using testing_support::Harness;
 
-TEST(FormLoad, RefusesAFolderNameTheCodePageCannotHoldBeforeReadingAnything) {
-  Harness h(fake::FakeRegistry::DeleteBehaviour::RefusesSubKeys, L"C:\\Tools¥Setup");
-  h.codepage.CannotHold(L'¥');
-  // The files lie where the changed name leads: only the check keeps start-up from there.
-  for (const wchar_t* name : {L"\\Vantrel.Dll", L"\\Install.ini"})
-    h.files.AddFile(h.codepage.ToAnsi(L"C:\\Tools¥Setup" + std::wstring(name)));
-
-  EXPECT_FALSE(h.form.Form_Load());
-  ASSERT_EQ(h.window.messages().size(), 1u);
-  EXPECT_EQ(h.window.messages()[0].text, std::wstring(texts::kFolderNameNotHeld) +
-                                             L"\r\nC:\\Tools¥Setup\r\n\r\n" +
-                                             texts::kMoveToPlainName);
-  EXPECT_EQ(h.window.messages()[0].icon, MessageIcon::Error);
-  EXPECT_TRUE(h.window.closed());
-  EXPECT_EQ(h.registry.callCount() + h.profile.reads(), 0) << "nothing read or written";
-}
-
 TEST(Install, AsksWhenAFolderAboveMayBeReplacedAndNoWritesNothing) {
   Harness h;
   h.WithCompanionFiles();

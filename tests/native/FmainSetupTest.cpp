@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/fake/FakeText.h"
 #include "tests/native/Harness.h"
 
 namespace {
@@ -25,11 +26,13 @@ Lines DeleteMissing(const std::string& verb) {
   return {Open(verb + "\\command", 2), Open(verb, 2)};
 }
 
-// The calls that write one text value into a key that is created on the way.
+// The calls that write one text value (UTF-16LE and its NUL) into a key that is created on the
+// way.
 Lines Write(const std::string& key, const std::string& text) {
   return {"create \"" + key + "\" reserved=0 class=\"\" options=0 access=0xF013F -> 0",
           "set \"" + key + "\" name=\"\" reserved=0 type=1 size=" +
-              std::to_string(text.size() + 1) + " data=\"" + text + "\" -> 0",
+              std::to_string(fake::Utf16Le(fake::FromUtf8(text)).size() + 2) + " data=\"" + text +
+              "\" -> 0",
           "close \"" + key + "\" -> 0"};
 }
 

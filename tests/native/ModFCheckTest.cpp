@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(FileExists, IsTrueForExistingFilesAndDirectoriesGivenInTheCodePage) {
+TEST(FileExists, IsTrueForExistingFilesAndDirectories) {
   fake::FakeSystem platform;
   platform::System& sys = platform.sys;
   fake::FakeFileSystem& files = platform.files;

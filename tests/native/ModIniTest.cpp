@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeSystem.h"
+#include "platform/fake/FakeText.h"
 #include "support/Mod_ini.h"
 
 namespace {
@@ -32,17 +33,26 @@ TEST(GetIniString, ReadsTitlesAndFallsBackToTheDefault) {
   EXPECT_EQ(Mod_ini::GetIniString(f.sys, L"C:\\Nowhere.ini", L"Menu1", L"Title", L"既定"), L"既定");
 }
 
-TEST(GetIniString, CutsValuesTo127Bytes) {
+// The cut is counted in the system's code page (here UTF-8: a kanji takes three bytes), whatever
+// the file's own encoding, and never leaves part of a character.
+TEST(GetIniString, CutsValuesToTheirLongestStartOfAtMost127Bytes) {
   IniFixture f;
-  const std::string exact(127, 'a');
-  EXPECT_EQ(f.Title("[Menu1]\r\nTitle=" + exact + "\r\n"), std::wstring(127, L'a'));
-  EXPECT_EQ(f.Title("[Menu1]\r\nTitle=" + exact + "bc\r\n"), std::wstring(127, L'a'));
-  // 42 three-byte characters fill 126 bytes; the 43rd is cut after its first byte.
-  std::string japanese;
-  for (int i = 0; i < 43; ++i) japanese += "字";
-  const std::wstring read = f.Title("[Menu1]\r\nTitle=" + japanese + "\r\n");
-  EXPECT_EQ(read.substr(0, 42), std::wstring(42, L'字'));
-  EXPECT_LE(read.size(), 43u);
+  const struct {
+    std::wstring value;
+    std::wstring title;
+  } cases[] = {
+      {std::wstring(127, L'a'), std::wstring(127, L'a')},
+      {std::wstring(127, L'a') + L"bc", std::wstring(127, L'a')},
+      {L"a" + std::wstring(42, L'字'), L"a" + std::wstring(42, L'字')},
+      {std::wstring(43, L'字'), std::wstring(42, L'字')},
+  };
+  for (const auto& c : cases) {
+    const std::wstring ini = L"[Menu1]\r\nTitle=" + c.value + L"\r\n";
+    EXPECT_EQ(f.Title(fake::Utf8(ini)), c.title) << "8-bit, " << c.value.size();
+    const std::vector<std::uint8_t> utf16 = fake::Utf16Le(L"\xFEFF" + ini);
+    EXPECT_EQ(f.Title(std::string(utf16.begin(), utf16.end())), c.title)
+        << "UTF-16, " << c.value.size();
+  }
 }
 
 }  // namespace

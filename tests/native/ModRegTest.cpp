@@ -51,18 +51,18 @@ TEST_F(ModRegTest, SetKeyValueWritesTextWithItsTerminatorIntoANonVolatileKey) {
   EXPECT_EQ(
       registry.calls(),
       (Lines{"create \"*\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF013F -> 0",
-             "set \"*\\shell\\Vantrel1\" name=\"\" reserved=0 type=1 size=7 data=\"パス\" -> 0",
+             "set \"*\\shell\\Vantrel1\" name=\"\" reserved=0 type=1 size=6 data=\"パス\" -> 0",
              "close \"*\\shell\\Vantrel1\" -> 0"}));
   EXPECT_EQ(registry.StringValue("*\\shell\\Vantrel1", ""), "パス");
 }
 
-TEST_F(ModRegTest, SetKeyValueCreatesMissingParentsAndWritesEmptyTextAsOneByte) {
+TEST_F(ModRegTest, SetKeyValueCreatesMissingParentsAndWritesEmptyTextAsAWideNul) {
   EXPECT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, L"A\\B\\C", L"Name", L""));
   EXPECT_TRUE(registry.HasKey("A\\B"));
   const auto value = registry.RawValue("A\\B\\C", "Name");
   ASSERT_TRUE(value);
   EXPECT_EQ(value->type, platform::kRegSz);
-  EXPECT_EQ(value->data, std::vector<std::uint8_t>{0});
+  EXPECT_EQ(value->data, (std::vector<std::uint8_t>{0, 0}));
 }
 
 TEST_F(ModRegTest, SetKeyValueEncodesEachKindOfValue) {
@@ -79,7 +79,9 @@ TEST_F(ModRegTest, SetKeyValueEncodesEachKindOfValue) {
       {false, platform::kRegDword, {0, 0, 0, 0}},
       {Bytes{9, 8, 7}, platform::kRegBinary, {9, 8, 7}},
       {Bytes{}, platform::kRegBinary, {}},
-      {2.5, platform::kRegSz, {'2', '.', '5', 0}},
+      {2.5, platform::kRegSz, {'2', 0, '.', 0, '5', 0, 0, 0}},
+      // UTF-16LE, a character beyond the BMP as its surrogate pair, wherever wchar_t is wider.
+      {std::wstring(L"¥\U0001F600"), platform::kRegSz, {0xA5, 0, 0x3D, 0xD8, 0x00, 0xDE, 0, 0}},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, L"K", L"v", c.value));

@@ -66,12 +66,12 @@ TEST_F(SupportUnits, RegistryWriteProbeAndDeleteRoundTrip) {
   EXPECT_TRUE(ModReg::KeyAbsent(sys, ModReg::kClassesRoot, verb));
 
   ASSERT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, verb, L"", L"パス名をコピー"));
-  ASSERT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, verb + L"\\command", L"",
-                                  L"\"C:\\テスト 用\\Vantrel.Dll\" 1 \"%1\""));
+  // é, Hangul and ¥ lie outside code page 932: they are stored as they are.
+  const std::wstring command = L"\"C:\\テスト 用\\José 한글 a¥b\\Vantrel.Dll\" 1 \"%1\"";
+  ASSERT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, verb + L"\\command", L"", command));
   EXPECT_TRUE(ModReg::KeyExists(sys, ModReg::kClassesRoot, verb));
-  EXPECT_EQ(ReadDefault(verb), L"パス名をコピー")
-      << "stored in code page 932, read back as Unicode";
-  EXPECT_EQ(ReadDefault(verb + L"\\command"), L"\"C:\\テスト 用\\Vantrel.Dll\" 1 \"%1\"");
+  EXPECT_EQ(ReadDefault(verb), L"パス名をコピー");
+  EXPECT_EQ(ReadDefault(verb + L"\\command"), command);
 
   // The registry here refuses to delete a key that still has sub-keys.
   EXPECT_FALSE(ModReg::DeleteKey(sys, ModReg::kClassesRoot, verb));
@@ -94,6 +94,7 @@ TEST_F(SupportUnits, ValuesOfEveryKindLandWithTheirTypes) {
       RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), L"empty", RRF_RT_ANY, &type, nullptr, &size),
       ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(size, sizeof(wchar_t)) << "the text's terminator alone";
   size = sizeof number;
   ASSERT_EQ(
       RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), L"yes", RRF_RT_REG_DWORD, &type, &number, &size),
@@ -123,6 +124,28 @@ TEST_F(SupportUnits, ProfileReaderCutsAt127BytesAndDefaultsWhenMissing) {
   DeleteFileW(ini.c_str());
 }
 
+// The cut counts bytes of code page 932, where a kanji takes two and a half-width katakana one,
+// and never leaves half a character.
+TEST_F(SupportUnits, An8BitFileIsCutToTheLongestStartOfAtMost127Bytes) {
+  const std::wstring kanji63(63, L'字');
+  const struct {
+    std::wstring value;
+    std::wstring title;
+  } cases[] = {
+      {L"x" + kanji63, L"x" + kanji63},
+      {kanji63 + L"字", kanji63},
+      {L"x" + kanji63 + L"字", L"x" + kanji63},
+      {std::wstring(130, L'ｱ'), std::wstring(127, L'ｱ')},
+  };
+  const std::wstring ini = TempDir() + L"切り詰め テスト.ini";
+  for (const auto& c : cases) {
+    WriteBytes(ini, "[Menu1]\r\nTitle=" + Cp932(c.value) + "\r\n");
+    EXPECT_EQ(Mod_ini::GetIniString(sys, ini, L"Menu1", L"Title", L""), c.title)
+        << Cp932(c.value).size() << " bytes";
+  }
+  DeleteFileW(ini.c_str());
+}
+
 TEST_F(SupportUnits, TheSettingsFileIsNamedAfterThisProgram) {
   const std::wstring path = Mod_ini::IniFilePath(sys);
   wchar_t exe[MAX_PATH];
@@ -132,16 +155,25 @@ TEST_F(SupportUnits, TheSettingsFileIsNamedAfterThisProgram) {
   EXPECT_EQ(path, expected);
 }
 
+// Names outside code page 932, and beside the folder the decoy that a best-fit conversion
+// would name ("¥" as a backslash), holding the file that is missing from the folder itself.
 TEST_F(SupportUnits, FileExistsForFilesAndDirectoriesButNotMissingPaths) {
-  const std::wstring dir = TempDir() + L"存在 テスト";
+  const std::wstring decoy = TempDir() + L"a";
+  CreateDirectoryW(decoy.c_str(), nullptr);
+  CreateDirectoryW((decoy + L"\\b").c_str(), nullptr);
+  WriteBytes(decoy + L"\\b\\Install.ini", "");
+  const std::wstring dir = TempDir() + L"a¥b";
   CreateDirectoryW(dir.c_str(), nullptr);
-  const std::wstring file = dir + L"\\Vantrel.Dll";
+  const std::wstring file = dir + L"\\José 한글.Dll";
   WriteBytes(file, "MZ");
   EXPECT_TRUE(ModFCheck::FileExists(sys, file));
   EXPECT_TRUE(ModFCheck::FileExists(sys, dir));
   EXPECT_FALSE(ModFCheck::FileExists(sys, dir + L"\\Install.ini"));
   DeleteFileW(file.c_str());
   RemoveDirectoryW(dir.c_str());
+  DeleteFileW((decoy + L"\\b\\Install.ini").c_str());
+  RemoveDirectoryW((decoy + L"\\b").c_str());
+  RemoveDirectoryW(decoy.c_str());
 }
 
 }  // namespace

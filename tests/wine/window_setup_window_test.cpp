@@ -4,15 +4,20 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog/ControlIds.h"
 #include "dialog/Design.h"
+#include "dialog/Escapes.h"
+#include "dialog/Texts.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/window/Dpi.h"
 #include "platform/win32/window/HelpPopup.h"
+#include "platform/win32/window/HintLabel.h"
 #include "platform/win32/window/SetupWindow.h"
 #include "platform/win32/window/WindowClasses.h"
 
@@ -115,11 +120,12 @@ TEST_F(SetupWindowTest, ClientAreaAndControlsFollowTheLayoutAtTheSystemDpi) {
     const RECT actual = ClientRectOf(spec.id);
     EXPECT_EQ(actual.left, expected.left) << spec.id;
     EXPECT_EQ(actual.top, expected.top) << spec.id;
-    if (spec.id == IDC_INSTRUCTION) continue;  // sized to its text
-    EXPECT_EQ(actual.right, expected.right) << spec.id;
-    EXPECT_EQ(actual.bottom, expected.bottom) << spec.id;
     EXPECT_EQ(GetWindowContextHelpId(Control(spec.id)), static_cast<DWORD>(spec.helpTopic))
         << spec.id;
+    if (spec.id == IDC_INSTRUCTION) continue;  // sized to its text
+    EXPECT_EQ(actual.right, expected.right) << spec.id;
+    // The hint reaches down inside its frame: see LayoutTest.
+    EXPECT_TRUE(spec.id == IDC_HINT || actual.bottom == expected.bottom) << spec.id;
   }
 }
 
@@ -367,9 +373,102 @@ TEST_F(SetupWindowTest, ShownWithTheListFocused) {
   EXPECT_EQ(GetFocus(), Control(IDC_LIST));
 }
 
-TEST_F(SetupWindowTest, HintCaptionGoesToTheHintLabel) {
+std::vector<std::pair<HWND, LONG>> heard;
+void CALLBACK Hear(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+  heard.emplace_back(window, object);
+}
+
+// A screen reader hears of each new hint and reads it without the space that indents it.
+TEST_F(SetupWindowTest, NewHintIsAnnouncedAndNamedWithoutItsIndent) {
+  heard.clear();
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &Hear,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   window.SetHintCaption(L" 一行目\r\n二行目");
-  EXPECT_EQ(TextOf(Control(IDC_HINT)), L" 一行目\r\n二行目");
+  window.SetHintCaption(L" 一行目\r\n二行目");  // the same hint: nothing new to say
+  DrainMessages();
+  UnhookWinEvent(hook);
+  EXPECT_EQ(heard, (std::vector<std::pair<HWND, LONG>>{{Control(IDC_HINT), OBJID_CLIENT}}));
+  EXPECT_EQ(TextOf(Control(IDC_HINT)), L"一行目\r\n二行目");
+  EXPECT_EQ(window.HintLines().front().text, L" 一行目");
+}
+
+// Every hint at the DPIs users choose, with today's dialog font and a proportional Japanese one
+// in its place: no line meets the Details button or is cut off; the text and its breaks stay.
+TEST_F(SetupWindowTest, NoHintLineMeetsTheDetailsButtonAtAnyDpiWithEitherFont) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  const win32::ScopedGetDC screen(nullptr);
+  for (int dpi : {96, 120, 144, 192}) {
+    for (const std::wstring face : {L"", L"IPAPGothic"}) {
+      SCOPED_TRACE(testing::Message() << dpi << " DPI " << face);
+      LOGFONTW font = metrics.lfMessageFont;
+      font.lfHeight = MulDiv(font.lfHeight, dpi, win32::SystemDpi());
+      if (!face.empty()) lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
+      const win32::UniqueFont made(CreateFontIndirectW(&font));
+      const win32::ScopedSelectObject selected(screen.get(), made.get());
+      wchar_t used[LF_FACESIZE] = L"";
+      GetTextFaceW(screen.get(), LF_FACESIZE, used);
+      ASSERT_TRUE(face.empty() || used == face || used == std::wstring(L"IPA Pゴシック")) << used;
+      auto pixels = [&](int id) {
+        return win32::TwipRectToPixels(design.ClientBounds(*design.Find(id)), dpi);
+      };
+      const RECT details = pixels(IDC_DETAILS);
+      const RECT hint = win32::HintWindowBounds(pixels(IDC_HINT), pixels(IDC_FRAME));
+      EXPECT_LE(hint.bottom, pixels(IDC_FRAME).bottom - 2) << "the hint covers its frame's edge";
+      RECT keepClear = details;
+      OffsetRect(&keepClear, -hint.left, -hint.top);
+      for (const wchar_t* text : texts::kHints) {
+        const std::wstring caption = ExpandEscapes(std::wstring(L"\\s") + text);
+        const auto lines =
+            win32::LayOutHint(screen.get(), caption, hint.right - hint.left, keepClear);
+        std::wstring joined;
+        for (const win32::HintLine& line : lines) {
+          RECT drawn = line.bounds;
+          OffsetRect(&drawn, hint.left, hint.top);
+          RECT overlap;
+          EXPECT_FALSE(IntersectRect(&overlap, &drawn, &details)) << std::wstring(line.text);
+          EXPECT_TRUE(drawn.right <= hint.right && drawn.bottom <= hint.bottom)
+              << "cut off: " << std::wstring(line.text);
+          if (line.startsCaptionLine && &line != &lines.front()) joined += L"\r\n";
+          joined += line.text;
+        }
+        EXPECT_EQ(joined, caption);
+      }
+    }
+  }
+}
+
+// The window paints every hint on the lines it lays out and nowhere else, none under Details.
+TEST_F(SetupWindowTest, HintPaintsOnlyItsLinesAndLeavesTheDetailsButtonClear) {
+  HWND hint = Control(IDC_HINT);
+  RECT client;
+  GetClientRect(hint, &client);
+  RECT details = ClientRectOf(IDC_DETAILS);
+  MapWindowPoints(window.Handle(), hint, reinterpret_cast<POINT*>(&details), 2);
+  const win32::ScopedGetDC dc(hint);
+  const win32::UniqueMemoryDC memory(CreateCompatibleDC(dc.get()));
+  const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(dc.get(), client.right, client.bottom));
+  const win32::ScopedSelectObject selected(memory.get(), bitmap.get());
+  for (const wchar_t* text : texts::kHints) {
+    window.SetHintCaption(ExpandEscapes(std::wstring(L"\\s") + text));
+    SendMessageW(hint, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+    const std::vector<win32::HintLine> lines = window.HintLines();
+    int ink = 0;
+    int stray = 0;
+    for (POINT at{0, 0}; at.y < client.bottom; ++at.y) {
+      for (at.x = 0; at.x < client.right; ++at.x) {
+        if (GetPixel(memory.get(), at.x, at.y) == GetSysColor(COLOR_BTNFACE)) continue;
+        ++ink;
+        stray += PtInRect(&details, at) ||
+                 std::none_of(lines.begin(), lines.end(),
+                              [&](auto& line) { return PtInRect(&line.bounds, at) != FALSE; });
+      }
+    }
+    EXPECT_GT(ink, 0) << text;
+    EXPECT_EQ(stray, 0) << text;
+  }
 }
 
 // Chooses an item of the popup menu once it is up: Down selects the first item, each

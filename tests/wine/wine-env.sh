@@ -6,8 +6,9 @@
 #   without that win64.
 # Returns 77 where that Wine cannot run here. VANTREL_WINE_STATE names the directory that keeps
 # the prefix (and, for a test session, the display). Sets WINELOADER, WINEARCH, WINEPREFIX, the
-# Japanese locale, vantrel_wineserver, and vantrel_boot_loader, the loader that makes the
-# prefix (a 64-bit prefix is made by the 64-bit loader, whichever runs the programs).
+# locale (Japanese, which gives code page 932, unless VANTREL_LOCALE names another),
+# vantrel_wineserver, and vantrel_boot_loader, the loader that makes the prefix (a 64-bit prefix
+# is made by the 64-bit loader, whichever runs the programs).
 vantrel_arch=$1
 vantrel_windows=${2:-${VANTREL_WINDOWS:-win64}}
 case "$vantrel_arch/$vantrel_windows" in
@@ -35,7 +36,7 @@ fi
 : "${VANTREL_WINE_STATE:?VANTREL_WINE_STATE must name the Wine session directory}"
 export WINEPREFIX="$VANTREL_WINE_STATE/prefix"
 export WINEDEBUG=${WINEDEBUG:--all}
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG=${VANTREL_LOCALE:-ja_JP.UTF-8} LC_ALL=${VANTREL_LOCALE:-ja_JP.UTF-8}
 if [ -z "${DISPLAY:-}" ] && [ -f "$VANTREL_WINE_STATE/display" ]; then
   DISPLAY=$(cat "$VANTREL_WINE_STATE/display")
   export DISPLAY

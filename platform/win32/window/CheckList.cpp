@@ -98,6 +98,12 @@ int CheckList::Selected() const {
   return ListView_GetNextItem(list_, -1, LVNI_SELECTED);
 }
 
+void CheckList::FocusFirstRow() {
+  if (Count() > 0 && ListView_GetNextItem(list_, -1, LVNI_FOCUSED) < 0) {
+    ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+  }
+}
+
 bool CheckList::IsTickOrSelectionChange(const NMLISTVIEW& change) {
   if ((change.uChanged & LVIF_STATE) == 0) return false;
   // A new row gets its unticked image right after insertion: no tick changed there.

@@ -29,6 +29,8 @@ class CheckList {
   void SetChecked(int row, bool checked);
   // -1 when no row is selected.
   int Selected() const;
+  // Gives the first row the keyboard focus, unless a row has it, without selecting it.
+  void FocusFirstRow();
 
   // True when a change notice reports a tick, an untick or a new current row.
   static bool IsTickOrSelectionChange(const NMLISTVIEW& change);

@@ -22,6 +22,8 @@ ControlClass ClassOf(platform::ControlKind kind) {
       return {WC_LISTVIEWW, kEntryList, WS_EX_CLIENTEDGE};
     case platform::ControlKind::PushButton:
       return {L"Button", kButton, 0};
+    case platform::ControlKind::BarButton:
+      return {L"Button", BS_OWNERDRAW | WS_TABSTOP, 0};
     case platform::ControlKind::Frame:
       return {L"Button", BS_GROUPBOX, 0};
     case platform::ControlKind::WrappingLabel:

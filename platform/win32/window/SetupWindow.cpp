@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/window/CaptionlessButton.h"
 #include "platform/win32/window/Dpi.h"
 #include "platform/win32/window/Layout.h"
 #include "platform/win32/window/MessageFont.h"
@@ -71,9 +72,12 @@ bool SetupWindow::CreateControls(HINSTANCE instance) {
   for (const platform::ControlDesign& spec : design_) {
     const ControlClass kind = ClassOf(spec.kind);
     const RECT bounds = TwipRectToPixels(design_.ClientBounds(spec), dpi_);
+    // Screen readers know a button by its window text, and under Wine any control. The list
+    // and the owner-drawn bar never draw theirs, so it can carry their name.
+    const wchar_t* text = spec.name != nullptr ? spec.name : spec.caption;
     HWND control = CreateWindowExW(
-        kind.exStyle, kind.windowClass, spec.caption, kControlStyle | kind.style, bounds.left,
-        bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window_,
+        kind.exStyle, kind.windowClass, text, kControlStyle | kind.style, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
     if (control == nullptr) return false;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
@@ -88,7 +92,23 @@ bool SetupWindow::CreateControls(HINSTANCE instance) {
        {platform::ControlKind::WrappingLabel, platform::ControlKind::Frame}) {
     SetWindowPos(Control(kind), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // Windows' screen-reader support names a list after the label just before it in the Z
+  // order: the instruction goes first, in front of the list. It takes no focus either.
+  SetWindowPos(Control(platform::ControlKind::SelfSizingLabel), HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetUpHint();
   return true;
+}
+
+void SetupWindow::SetUpHint() {
+  const platform::ControlDesign* hint = design_.First(platform::ControlKind::WrappingLabel);
+  const platform::ControlDesign* frame = design_.First(platform::ControlKind::Frame);
+  if (hint == nullptr || frame == nullptr) return;
+  const RECT bounds = HintWindowBounds(TwipRectToPixels(design_.ClientBounds(*hint), dpi_),
+                                       TwipRectToPixels(design_.ClientBounds(*frame), dpi_));
+  SetWindowPos(Control(hint->id), nullptr, 0, 0, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  hint_.Attach(Control(hint->id), ButtonControl(platform::Button::Details));
 }
 
 void SetupWindow::SizeLabelToText(HWND label) {
@@ -122,9 +142,15 @@ HFONT SetupWindow::Font() const {
 }
 
 void SetupWindow::Show() {
+  // The first row takes the keyboard without becoming current, so the hint stays empty and
+  // Space ticks that row.
+  list_.FocusFirstRow();
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
   SetFocus(Control(platform::ControlKind::EntryList));
+  // Its focus rectangle shows where the keyboard is, also where the system hides focus cues
+  // until a key is pressed.
+  SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 int SetupWindow::RunMessageLoop() {
@@ -160,6 +186,9 @@ LRESULT SetupWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_HELP:
       OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
       return TRUE;
@@ -214,6 +243,11 @@ void SetupWindow::OnNotify(const NMHDR& notice) {
   if (CheckList::IsTickOrSelectionChange(reinterpret_cast<const NMLISTVIEW&>(notice))) {
     events_->lstInstalls_Click();
   }
+}
+
+void SetupWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  // The select-all bar is the only owner-drawn control.
+  if (item.CtlType == ODT_BUTTON) DrawCaptionlessButton(item);
 }
 
 void SetupWindow::OnHelp(const HELPINFO& request) {
@@ -285,7 +319,7 @@ platform::TwipRect SetupWindow::ButtonBounds(platform::Button button) const {
 }
 
 void SetupWindow::SetHintCaption(const std::wstring& caption) {
-  SetWindowTextW(Control(platform::ControlKind::WrappingLabel), caption.c_str());
+  hint_.SetCaption(caption);
 }
 
 bool SetupWindow::MenuChecked(platform::MenuItem item) const {

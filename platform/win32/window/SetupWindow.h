@@ -10,6 +10,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/window/CheckList.h"
 #include "platform/win32/window/HelpPopup.h"
+#include "platform/win32/window/HintLabel.h"
 #include "platform/win32/window/PopupMenu.h"
 
 namespace win32 {
@@ -26,13 +27,15 @@ class SetupWindow : public platform::DialogWindow {
   bool Create(HINSTANCE instance);
   // Where user actions go from now on.
   void SetEvents(platform::DialogEvents& events) { events_ = &events; }
-  // Shows the window with the entry list focused.
+  // Shows the window with the entry list focused and the keyboard's place in it shown.
   void Show();
   // Runs until the window has closed; returns the quit code.
   int RunMessageLoop();
   // nullptr once the window has closed.
   HWND Handle() const { return window_; }
   HWND HelpPopupHandle() const { return help_.Handle(); }
+  // The hint's lines as drawn now, valid until the hint changes.
+  std::vector<HintLine> HintLines() const { return hint_.Lines(); }
 
   void ClearRows() override { list_.Clear(); }
   void AddRow(int index, const std::wstring& text) override { list_.Insert(index, text); }
@@ -64,6 +67,7 @@ class SetupWindow : public platform::DialogWindow {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnButton(int id);
   void OnNotify(const NMHDR& notice);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnHelp(const HELPINFO& request);
   void OnActivate(WPARAM state);
   void OnClose();
@@ -73,6 +77,8 @@ class SetupWindow : public platform::DialogWindow {
   bool CreateControls(HINSTANCE instance);
   // Fits the one-line instruction label to its caption.
   void SizeLabelToText(HWND label);
+  // Gives the hint its room inside the frame and draws it around the Details button.
+  void SetUpHint();
   void RemoveSizingCommands();
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   HWND ButtonControl(platform::Button button) const {
@@ -94,6 +100,7 @@ class SetupWindow : public platform::DialogWindow {
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   CheckList list_;
   HelpPopup help_;
+  HintLabel hint_;
   bool filesChecked_ = false;
   bool foldersChecked_ = false;
   platform::DialogEvents* events_ = nullptr;

@@ -1,0 +1,75 @@
+// What screen-reader and keyboard users meet: every control named through MSAA, asked from
+// another process as a screen reader does, and the keyboard's place shown from the start.
+#include <windows.h>
+// commctrl.h and oleacc.h build on the types windows.h declares.
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include "InstallerFixture.h"
+#include "Polling.h"
+#include "WindowLookup.h"
+#include "dialog/ControlIds.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kSettleMs = 2000;
+
+// The name of the control's client object, which a screen reader reads as it takes the focus.
+std::wstring AccessibleName(HWND control) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
+    return L"<no accessible object>";
+  VARIANT self{};
+  self.vt = VT_I4;  // lVal 0: CHILDID_SELF
+  BSTR name = nullptr;
+  const bool named = object->get_accName(self, &name) == S_OK && name != nullptr;
+  object->Release();
+  const std::wstring text = named ? std::wstring(name, SysStringLen(name)) : L"";
+  SysFreeString(name);
+  return text;
+}
+
+class AccessibilityTest : public InstallerTest {};
+
+TEST_F(AccessibilityTest, EveryControlIsNamedAndTheHintIsReadWithoutItsIndent) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  // A button known by its caption first: the reader says what the user sees.
+  EXPECT_EQ(AccessibleName(Control(IDC_INSTALL)), L"ｲﾝｽﾄｰﾙ");
+  EXPECT_EQ(AccessibleName(Control(IDC_ALLSELECT)), L"すべて選択");
+  EXPECT_EQ(StyleOf(Control(IDC_ALLSELECT)) & BS_TYPEMASK, BS_OWNERDRAW)
+      << "the bar shows its name";
+  EXPECT_EQ(AccessibleName(Control(IDC_LIST)), L"ｲﾝｽﾄｰﾙする項目にチェックを入れてください");
+  // Windows' own look-up names a list after the label just before it.
+  EXPECT_EQ(GetWindow(Control(IDC_LIST), GW_HWNDPREV), Control(IDC_INSTRUCTION));
+  ASSERT_TRUE(List().MakeCurrent(3));
+  const std::wstring hint =
+      L"DOSでサポートされている形式で\r\nファイルの位置を\r\nクリップボードにコピーします。";
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] { return AccessibleName(Control(IDC_HINT)) == hint; }))
+      << "read: " << AccessibleName(Control(IDC_HINT));
+}
+
+TEST_F(AccessibilityTest, KeyboardStartsOnTheFirstRowWithoutMakingItCurrentAndSpaceTicksIt) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  const HWND list = Control(IDC_LIST);
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(list, nullptr), &gui) &&
+           gui.hwndFocus == list &&
+           (SendMessageW(list, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+  })) << "the list has no focus, or hides its focus rectangle";
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), 0);
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), -1) << "a row is current";
+
+  const RemoteListView rows = List();
+  ASSERT_TRUE(rows.RowChecked(0));
+  PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(list, WM_KEYUP, VK_SPACE, 0);
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] { return !rows.RowChecked(0); })) << "Space left row 0";
+  EXPECT_TRUE(rows.RowChecked(1));
+}
+
+}  // namespace
+}  // namespace e2e
