@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/AccessJudgement.h"
@@ -58,7 +59,9 @@ std::optional<std::wstring> ThroughDriveLetters(std::wstring folder) {
     if (named.compare(0, 4, L"UNC\\") == 0) return L"\\\\" + named.substr(4) + L"\\";
     if (DriveRoot(named + L"\\").empty()) return std::nullopt;
     // Kept in the extended-length form, which the file calls take beyond MAX_PATH.
-    folder = root.substr(0, root.size() - 3) + named + L"\\" + folder.substr(root.size());
+    std::wstring through = root.substr(0, root.size() - 3);
+    through.append(named).append(1, L'\\').append(folder, root.size(), std::wstring::npos);
+    folder = std::move(through);
   }
   return std::nullopt;
 }
@@ -89,15 +92,8 @@ bool OnlyTrustedMay(const std::wstring& path, const TrustedAccounts& trusted, AC
          JudgeDescriptor(descriptor.data(), trusted, rights) == Access::OnlyTrustedMayChange;
 }
 
-}  // namespace
-
-platform::PlaceRisk Win32FileSecurity::ReplaceRisk(const std::wstring& registered,
-                                                   const std::wstring& program) const {
-  // A drive letter that stands for a folder is only another name for it: the folder, and the
-  // folders above it, are what others may change.
-  const std::optional<std::wstring> place = ThroughDriveLetters(registered);
-  if (!place) return platform::PlaceRisk::Link;
-  const std::wstring& folder = *place;
+// The risk at a folder that no drive letter stands in for.
+platform::PlaceRisk RiskAt(const std::wstring& folder, const std::wstring& program) {
   // Anything but a drive path names a share (\\server\share\, also as \\?\UNC\...).
   const std::wstring root = DriveRoot(folder);
   if (root.empty() || GetDriveTypeW(root.c_str()) == DRIVE_REMOTE)
@@ -126,6 +122,17 @@ platform::PlaceRisk Win32FileSecurity::ReplaceRisk(const std::wstring& registere
     if (!OnlyTrustedMay(path, trusted, kReplaceRights)) return platform::PlaceRisk::FolderAbove;
   }
   return platform::PlaceRisk::None;
+}
+
+}  // namespace
+
+platform::PlaceRisk Win32FileSecurity::ReplaceRisk(const std::wstring& folder,
+                                                   const std::wstring& program) const {
+  // A drive letter that stands for a folder is only another name for it: the folder, and the
+  // folders above it, are what others may change.
+  const std::optional<std::wstring> place = ThroughDriveLetters(folder);
+  if (!place) return platform::PlaceRisk::Link;
+  return RiskAt(*place, program);
 }
 
 }  // namespace win32
