@@ -27,9 +27,12 @@ HWND OpenSetupWindow(const std::wstring& ourImage) {
   return nullptr;
 }
 
-// Hands the user the dialog that is already open, or the message box it is showing.
+// Hands the user the dialog that is already open, or the message box it is showing. The
+// earlier run may hang: nothing here waits for its thread to answer. ShowWindow would, for a
+// window of another thread (it sends the change and waits); the restore is posted instead.
+// The look for the dialog and SetForegroundWindow read and post only.
 void BringForward(HWND window) {
-  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  if (IsIconic(window)) ShowWindowAsync(window, SW_RESTORE);
   SetForegroundWindow(GetLastActivePopup(window));
 }
 

@@ -16,6 +16,9 @@ constexpr Status kErrorFileNotFound = 2;
 constexpr Status kErrorAccessDenied = 5;
 
 constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+// Opens and creates in the 64-bit view of the registry, also from a 32-bit program under
+// WoW64 (KEY_WOW64_64KEY). 32-bit Windows has one view and ignores it.
+constexpr std::uint32_t kKeyWow64_64Key = 0x0100;
 constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;

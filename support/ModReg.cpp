@@ -12,6 +12,13 @@ namespace {
 // a registration vanish at the next restart while the setup reported success.
 constexpr std::uint32_t kCreateNonVolatile = 0;
 
+// Every open and create: full access, in the registry view that 64-bit Explorer reads its verbs
+// from, which the 32-bit release would not reach by itself. Windows 7 and later share the "*"
+// and "Folder" keys between the views; Vista copied ("reflected") keys between them only by
+// rules of its own, and a "Wow6432Node\*" key sends a 32-bit program's writes there instead.
+// The delete removes the key it opened, in that view, and the start-up probe reads it too.
+constexpr std::uint32_t kVerbKeyAccess = platform::kKeyAllAccess | platform::kKeyWow64_64Key;
+
 struct RawValue {
   std::uint32_t type;
   std::vector<std::uint8_t> bytes;
@@ -67,9 +74,8 @@ RawValue Encode(const Value& value) {
 // Opens the key with full access into `key`, which then closes it; the open's status.
 platform::Status OpenFullAccess(platform::System& sys, RootKey root, std::wstring_view path,
                                 ScopedKey& key) {
-  const platform::Status opened =
-      sys.registry.OpenKeyEx(platform::RootKeyHandle(root), std::wstring(path).c_str(), 0,
-                             platform::kKeyAllAccess, key.Receive());
+  const platform::Status opened = sys.registry.OpenKeyEx(
+      platform::RootKeyHandle(root), std::wstring(path).c_str(), 0, kVerbKeyAccess, key.Receive());
   if (opened != platform::kSuccess) key.Abandon();
   return opened;
 }
@@ -87,7 +93,7 @@ bool SetKeyValue(platform::System& sys, RootKey root, std::wstring_view path,
                  std::wstring_view name, const Value& value) {
   ScopedKey key(sys.registry);
   if (sys.registry.CreateKeyEx(platform::RootKeyHandle(root), std::wstring(path).c_str(), 0, L"",
-                               kCreateNonVolatile, platform::kKeyAllAccess,
+                               kCreateNonVolatile, kVerbKeyAccess,
                                key.Receive()) != platform::kSuccess) {
     key.Abandon();
     return false;

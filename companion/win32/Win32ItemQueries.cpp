@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "companion/PathText.h"
+#include "companion/win32/SixtyFourBitFileView.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/TextBuffer.h"
 
@@ -56,48 +57,57 @@ LocalTime ToLocalTime(const FILETIME& fileTime) {
   return local;
 }
 
-ItemFacts ToFacts(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& created,
-                  const FILETIME& modified, const FILETIME& accessed) {
+ItemFacts ToFacts(const WIN32_FILE_ATTRIBUTE_DATA& data) {
   ItemFacts facts;
-  facts.kind = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ItemKind::Folder : ItemKind::File;
-  facts.size = (static_cast<std::uint64_t>(sizeHigh) << 32) | sizeLow;
-  facts.created = ToLocalTime(created);
-  facts.modified = ToLocalTime(modified);
-  facts.accessed = ToLocalTime(accessed);
-  facts.attributes = attributes;
+  facts.kind =
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ItemKind::Folder : ItemKind::File;
+  facts.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  facts.created = ToLocalTime(data.ftCreationTime);
+  facts.modified = ToLocalTime(data.ftLastWriteTime);
+  facts.accessed = ToLocalTime(data.ftLastAccessTime);
+  facts.attributes = data.dwFileAttributes;
   return facts;
+}
+
+// The item's path as a long or short name call (GetLongPathNameW, GetShortPathNameW) gives it.
+template <typename NameCall>
+std::wstring NamedAs(const std::wstring& full, NameCall call) {
+  const ScopedSixtyFourBitFileView view;
+  return CallWithGrowingBuffer(
+      [&](wchar_t* buffer, DWORD size) { return call(full.c_str(), buffer, size); });
+}
+
+// The item's attributes, size and times as its file system holds them; false when there is no
+// such item.
+bool ReadEntry(const std::wstring& called, WIN32_FILE_ATTRIBUTE_DATA* data) {
+  const ScopedSixtyFourBitFileView view;
+  if (GetFileAttributesExW(called.c_str(), GetFileExInfoStandard, data)) return true;
+  // A file another program holds open without sharing (a page file, say) refuses the
+  // attribute call but still shows in its folder's listing.
+  if (GetLastError() != ERROR_SHARING_VIOLATION) return false;
+  WIN32_FIND_DATAW found;
+  const UniqueFind search(FromInvalid(FindFirstFileW(called.c_str(), &found)));
+  if (!search) return false;
+  *data = {found.dwFileAttributes, found.ftCreationTime, found.ftLastAccessTime,
+           found.ftLastWriteTime,  found.nFileSizeHigh,  found.nFileSizeLow};
+  return true;
 }
 
 }  // namespace
 
 std::wstring Win32ItemQueries::LongPath(const std::wstring& path) {
   const std::wstring full = ForFileCalls(path);
-  std::wstring longPath = CallWithGrowingBuffer(
-      [&](wchar_t* buffer, DWORD size) { return GetLongPathNameW(full.c_str(), buffer, size); });
+  const std::wstring longPath = NamedAs(full, GetLongPathNameW);
   return WithoutExtendedLengthPrefix(longPath.empty() ? full : longPath);
 }
 
 std::wstring Win32ItemQueries::ShortPath(const std::wstring& path) {
-  const std::wstring full = ForFileCalls(path);
-  return WithoutExtendedLengthPrefix(CallWithGrowingBuffer(
-      [&](wchar_t* buffer, DWORD size) { return GetShortPathNameW(full.c_str(), buffer, size); }));
+  return WithoutExtendedLengthPrefix(NamedAs(ForFileCalls(path), GetShortPathNameW));
 }
 
 ItemFacts Win32ItemQueries::Facts(const std::wstring& path) {
-  const std::wstring called = ForFileCalls(path);
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (GetFileAttributesExW(called.c_str(), GetFileExInfoStandard, &data)) {
-    return ToFacts(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
-                   data.ftCreationTime, data.ftLastWriteTime, data.ftLastAccessTime);
-  }
-  // A file another program holds open without sharing (a page file, say) refuses the
-  // attribute call but still shows in its folder's listing.
-  if (GetLastError() != ERROR_SHARING_VIOLATION) return ItemFacts();
-  WIN32_FIND_DATAW found;
-  const UniqueFind search(FromInvalid(FindFirstFileW(called.c_str(), &found)));
-  if (!search) return ItemFacts();
-  return ToFacts(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
-                 found.ftCreationTime, found.ftLastWriteTime, found.ftLastAccessTime);
+  return ReadEntry(ForFileCalls(path), &data) ? ToFacts(data) : ItemFacts();
 }
 
 // Explorer sorts names with StrCmpLogicalW. Shlwapi, a KnownDLL, is only loaded for the first

@@ -48,7 +48,7 @@ class FakeRegistry : public platform::Registry {
   // Fails every call of this kind on this key.
   void FailOn(Op op, const std::string& path);
 
-  // One line per call, e.g. `open "*\shell\Vantrel1" options=0 access=0xF003F -> 0`.
+  // One line per call, e.g. `open "*\shell\Vantrel1" options=0 access=0xF013F -> 0`.
   const std::vector<std::string>& calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
   int callCount() const { return callCount_; }

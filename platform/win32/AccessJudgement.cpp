@@ -28,7 +28,28 @@ constexpr std::initializer_list<DWORD> kTrustedInstaller = {
 constexpr GENERIC_MAPPING kFileMapping = {FILE_GENERIC_READ, FILE_GENERIC_WRITE,
                                           FILE_GENERIC_EXECUTE, FILE_ALL_ACCESS};
 
+// The account of an allowing entry whose size the caller has checked against the list; null
+// when the entry is too short to hold the account it names. Each field is read only once the
+// size says it is there: the account's fixed part, then its sub-authorities.
+PSID AccountIn(const ACE_HEADER& header) {
+  constexpr std::size_t kAccountStart = offsetof(ACCESS_ALLOWED_ACE, SidStart);
+  constexpr std::size_t kAccountFixedPart = offsetof(SID, SubAuthority);
+  if (header.AceSize < kAccountStart + kAccountFixedPart) return nullptr;
+  const auto* start = reinterpret_cast<const BYTE*>(&header) + kAccountStart;
+  const auto* account = reinterpret_cast<const SID*>(start);
+  if (kAccountStart + kAccountFixedPart + account->SubAuthorityCount * sizeof(DWORD) >
+      header.AceSize)
+    return nullptr;
+  PSID sid = const_cast<BYTE*>(start);
+  return IsValidSid(sid) ? sid : nullptr;
+}
+
 }  // namespace
+
+bool NamesAnotherPlace(DWORD attributes, DWORD reparseTag) {
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return false;
+  return reparseTag == 0 || IsReparseTagNameSurrogate(reparseTag);
+}
 
 TrustedAccounts::TrustedAccounts(PSID user)
     : accounts_{NtAccount({SECURITY_LOCAL_SYSTEM_RID}),
@@ -66,32 +87,37 @@ Access JudgeDescriptor(PSECURITY_DESCRIPTOR descriptor, const TrustedAccounts& t
   BOOL defaulted = FALSE;
   if (!GetSecurityDescriptorOwner(descriptor, &owner, &defaulted) || owner == nullptr)
     return Access::Unknown;
-  if (!trusted.Trusts(owner)) return Access::Granted;
+  if (!trusted.Trusts(owner)) return Access::OthersMayChange;
 
   BOOL present = FALSE;
   PACL dacl = nullptr;
   if (!GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted)) return Access::Unknown;
   // No access list at all (as on FAT drives) lets everyone do everything.
-  if (!present || dacl == nullptr) return Access::Granted;
+  if (!present || dacl == nullptr) return Access::OthersMayChange;
 
+  const BYTE* const listEnd = reinterpret_cast<const BYTE*>(dacl) + dacl->AclSize;
   for (DWORD index = 0; index < dacl->AceCount; ++index) {
     void* entry = nullptr;
     if (!GetAce(dacl, index, &entry)) return Access::Unknown;
+    const BYTE* const start = static_cast<const BYTE*>(entry);
+    if (start < reinterpret_cast<const BYTE*>(dacl + 1) ||
+        listEnd - start < static_cast<std::ptrdiff_t>(sizeof(ACE_HEADER)))
+      return Access::Unknown;
     const auto& header = *static_cast<const ACE_HEADER*>(entry);
+    if (header.AceSize < sizeof(ACE_HEADER) || header.AceSize > listEnd - start)
+      return Access::Unknown;
     if ((header.AceFlags & INHERIT_ONLY_ACE) != 0) continue;
     switch (header.AceType) {
       case ACCESS_ALLOWED_ACE_TYPE:
       // A conditional entry: counted as if its condition held. Its layout begins like the
       // plain entry's.
       case ACCESS_ALLOWED_CALLBACK_ACE_TYPE: {
-        const auto& allowed = *static_cast<const ACCESS_ALLOWED_ACE*>(entry);
-        PSID account = const_cast<DWORD*>(&allowed.SidStart);
-        if (!IsValidSid(account) ||
-            offsetof(ACCESS_ALLOWED_ACE, SidStart) + GetLengthSid(account) > header.AceSize)
-          return Access::Unknown;
-        ACCESS_MASK allowedRights = allowed.Mask;
+        PSID account = AccountIn(header);
+        if (account == nullptr) return Access::Unknown;
+        ACCESS_MASK allowedRights = static_cast<const ACCESS_ALLOWED_ACE*>(entry)->Mask;
         MapGenericMask(&allowedRights, const_cast<GENERIC_MAPPING*>(&kFileMapping));
-        if ((allowedRights & rights) != 0 && !trusted.Trusts(account)) return Access::Granted;
+        if ((allowedRights & rights) != 0 && !trusted.Trusts(account))
+          return Access::OthersMayChange;
         break;
       }
       case ACCESS_DENIED_ACE_TYPE:
@@ -101,7 +127,7 @@ Access JudgeDescriptor(PSECURITY_DESCRIPTOR descriptor, const TrustedAccounts& t
         return Access::Unknown;
     }
   }
-  return Access::Denied;
+  return Access::OnlyTrustedMayChange;
 }
 
 }  // namespace win32

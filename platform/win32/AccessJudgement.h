@@ -10,9 +10,9 @@
 namespace win32 {
 
 enum class Access {
-  Denied,   // only trusted accounts may change it
-  Granted,  // an untrusted account owns it or is allowed one of the rights asked about
-  Unknown,  // it holds an entry of a kind not judged here, or cannot be read
+  OnlyTrustedMayChange,
+  OthersMayChange,  // an untrusted account owns it or is allowed one of the rights asked about
+  Unknown,          // it holds an entry of a kind not judged here, or one that cannot be read
 };
 
 // The rights on a folder that let someone put another folder in the place of the one it holds
@@ -43,8 +43,18 @@ class TrustedAccounts {
 // any of rights on it (file rights; a generic right counts with the file rights it stands for).
 // Entries that are only passed on to what a folder will hold are skipped; a conditional entry
 // counts as if its condition held; denying entries only take rights away and are not needed to
-// warn. No access list at all lets everyone in.
+// warn. No access list at all lets everyone in. Each entry's size is checked before anything in
+// it is read: one that does not hold what its kind has, or reaches beyond the list, is Unknown.
 Access JudgeDescriptor(PSECURITY_DESCRIPTOR descriptor, const TrustedAccounts& trusted,
                        ACCESS_MASK rights);
+
+// Whether a file or folder, as its directory entry shows it (FindFirstFileW: its attributes,
+// and for a reparse point its tag in dwReserved0), names another place, as a junction or a
+// symbolic link does: whoever may change it may point it elsewhere. Those are the reparse
+// points whose tags are name surrogates. Others are the very file or folder they seem, with
+// their data kept elsewhere (a OneDrive or other cloud folder or file, a deduplicated file),
+// and are judged by their permissions like any other. A reparse point that shows no tag (Wine
+// shows a host's symbolic link so) counts as a link.
+bool NamesAnotherPlace(DWORD attributes, DWORD reparseTag);
 
 }  // namespace win32

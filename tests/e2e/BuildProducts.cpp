@@ -26,12 +26,13 @@ bool ParseBuildProducts(int argc, char** argv, std::wstring* error) {
     TakeOption(argv[i], "--installer=", &products.installer) ||
         TakeOption(argv[i], "--companion=", &products.companion) ||
         TakeOption(argv[i], "--real-companion=", &products.realCompanion) ||
-        TakeOption(argv[i], "--settings=", &products.settings);
+        TakeOption(argv[i], "--settings=", &products.settings) ||
+        TakeOption(argv[i], "--shell-verb64=", &products.shellVerb64);
   }
   if (products.installer.empty() || products.companion.empty()) {
     *error =
         L"usage: driver --installer=PATH --companion=PATH [--real-companion=PATH] "
-        L"[--settings=PATH] [gtest options]";
+        L"[--settings=PATH] [--shell-verb64=PATH] [gtest options]";
     return false;
   }
   return true;

@@ -116,8 +116,8 @@ TEST_F(InstallRunTest, AVerbThatCannotBeRemovedIsReportedAsAFailure) {
   ASSERT_NO_FATAL_FAILURE(SeedAllVerbs());
   const std::wstring foreign = VerbKeyPath(VerbRoot::Files, 3) + L"\\ddeexec";
   HKEY raw = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, foreign.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                            &raw, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, foreign.c_str(), 0, nullptr, 0,
+                            KEY_WRITE | kExplorerView, nullptr, &raw, nullptr),
             ERROR_SUCCESS);
   RegCloseKey(raw);
 

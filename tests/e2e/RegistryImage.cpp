@@ -48,7 +48,9 @@ KeyValues ReadValues(HKEY key, DWORD count, DWORD longestName, DWORD longestData
 // Adds path and everything below it; a key that is not there adds nothing.
 void ReadTree(const std::wstring& path, RegistryImage& image) {
   HKEY raw = nullptr;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | kExplorerView, &raw) !=
+      ERROR_SUCCESS)
+    return;
   win32::UniqueKey key(raw);
   DWORD subKeys = 0, longestSubKey = 0, values = 0, longestName = 0, longestData = 0;
   if (RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, &longestSubKey, nullptr,
@@ -71,7 +73,7 @@ void ReadTree(const std::wstring& path, RegistryImage& image) {
 bool WriteKey(const std::wstring& path, const KeyValues& values) {
   HKEY raw = nullptr;
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+                      KEY_SET_VALUE | kExplorerView, nullptr, &raw, nullptr) != ERROR_SUCCESS)
     return false;
   win32::UniqueKey key(raw);
   for (const auto& [name, text] : values) {

@@ -1,9 +1,13 @@
 // Starting the setup again while its dialog is open: the second start hands the user the
 // dialog already there and ends at once, without a dialog of its own and without touching
-// the registry; two dialogs would each act on the registry as they found it. A start while
-// the earlier run is still ending (from the moment it shows its outcome), or while another
-// program holds the setup's lock or shows a window of its class, opens its own dialog after a
-// wait instead of ending unseen.
+// the registry; two dialogs would each act on the registry as they found it. A dialog that
+// hangs does not hold the second start. A start while the earlier run is still ending (from
+// the moment it shows its outcome), or while another program holds the setup's lock or shows
+// a window of its class, opens its own dialog after a wait instead of ending unseen.
+#include <windows.h>
+// tlhelp32.h builds on the types windows.h declares.
+#include <tlhelp32.h>
+
 #include <memory>
 #include <type_traits>
 
@@ -41,6 +45,34 @@ void PumpMessages() {
 }
 
 using DriverWindow = win32::UniqueWindow;
+
+// Every thread of a process stopped for the scope, as a hung program's are: nothing it is sent
+// is answered until they go on.
+class StoppedThreads {
+ public:
+  explicit StoppedThreads(DWORD processId) {
+    const win32::UniqueHandle snapshot(
+        win32::FromInvalid(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0)));
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = snapshot && Thread32First(snapshot.get(), &entry); more;
+         more = Thread32Next(snapshot.get(), &entry)) {
+      if (entry.th32OwnerProcessID != processId) continue;
+      win32::UniqueHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID));
+      if (thread && SuspendThread(thread.get()) != static_cast<DWORD>(-1))
+        threads_.push_back(std::move(thread));
+    }
+  }
+  StoppedThreads(const StoppedThreads&) = delete;
+  StoppedThreads& operator=(const StoppedThreads&) = delete;
+  ~StoppedThreads() {
+    for (const win32::UniqueHandle& thread : threads_) ResumeThread(thread.get());
+  }
+  bool any() const { return !threads_.empty(); }
+
+ private:
+  std::vector<win32::UniqueHandle> threads_;
+};
 
 class SecondStartTest : public InstallerTest {
  protected:
@@ -102,6 +134,23 @@ TEST_F(SecondStartTest, ASecondStartBringsTheOpenDialogForwardAndEnds) {
 
   EXPECT_EQ(ReadVerbImage(), seeded);
   // The dialog still answers: Exit ends it.
+  ASSERT_TRUE(Click(IDC_EXIT));
+  EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "Exit did not end the dialog";
+}
+
+TEST_F(SecondStartTest, ASecondStartEndsAlsoWhenTheOpenDialogHangs) {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  // Minimised, so that the second start restores it, and then no longer answering.
+  ShowWindow(window_, SW_MINIMIZE);
+  ASSERT_TRUE(PollUntil(kSettleMs, [&] { return IsIconic(window_) != FALSE; }));
+  {
+    const StoppedThreads hung(process_->id());
+    ASSERT_TRUE(hung.any());
+    ASSERT_NO_FATAL_FAILURE(StartASecondTime());
+  }
+  // Answering again, it takes the restore the second start left for it.
+  EXPECT_TRUE(PollUntil(kSettleMs, [&] { return IsIconic(window_) == FALSE; }))
+      << "the dialog was not restored";
   ASSERT_TRUE(Click(IDC_EXIT));
   EXPECT_TRUE(process_->WaitForExit(kExitTimeoutMs)) << "Exit did not end the dialog";
 }

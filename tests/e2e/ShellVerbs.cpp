@@ -9,7 +9,7 @@ namespace {
 bool SetDefaultText(const std::wstring& path, const std::wstring& text) {
   HKEY raw = nullptr;
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+                      KEY_SET_VALUE | kExplorerView, nullptr, &raw, nullptr) != ERROR_SUCCESS)
     return false;
   win32::UniqueKey key(raw);
   const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
@@ -39,7 +39,8 @@ std::wstring CommandValue(const std::wstring& appDir, int entry) {
 
 bool ClassesKeyExists(const std::wstring& path) {
   HKEY raw = nullptr;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | kExplorerView, &raw) !=
+      ERROR_SUCCESS)
     return false;
   win32::UniqueKey key(raw);
   return true;
@@ -47,7 +48,8 @@ bool ClassesKeyExists(const std::wstring& path) {
 
 std::optional<std::wstring> DefaultText(const std::wstring& path) {
   HKEY raw = nullptr;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE | kExplorerView, &raw) !=
+      ERROR_SUCCESS)
     return std::nullopt;
   win32::UniqueKey key(raw);
   DWORD type = 0;
@@ -69,10 +71,20 @@ bool IsNonVolatile(const std::wstring& path) {
   const std::wstring probe = path + L"\\VantrelE2eProbe";
   HKEY raw = nullptr;
   if (RegCreateKeyExW(HKEY_CLASSES_ROOT, probe.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_READ, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+                      KEY_READ | kExplorerView, nullptr, &raw, nullptr) != ERROR_SUCCESS)
     return false;
   RegCloseKey(raw);
-  return RegDeleteKeyW(HKEY_CLASSES_ROOT, probe.c_str()) == ERROR_SUCCESS;
+  return RegDeleteKeyExW(HKEY_CLASSES_ROOT, probe.c_str(), kExplorerView, 0) == ERROR_SUCCESS;
+}
+
+void RemoveClassesTree(const std::wstring& path) {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_ALL_ACCESS | kExplorerView, &raw) ==
+      ERROR_SUCCESS) {
+    RegDeleteTreeW(raw, nullptr);
+    RegCloseKey(raw);
+  }
+  RegDeleteKeyExW(HKEY_CLASSES_ROOT, path.c_str(), kExplorerView, 0);
 }
 
 bool RemoveAllVerbs() {
@@ -80,7 +92,7 @@ bool RemoveAllVerbs() {
   for (VerbRoot root : kVerbRoots) {
     for (int entry = 1; entry <= kEntryCount; ++entry) {
       const std::wstring path = VerbKeyPath(root, entry);
-      RegDeleteTreeW(HKEY_CLASSES_ROOT, path.c_str());
+      RemoveClassesTree(path);
       allGone = allGone && !ClassesKeyExists(path);
     }
   }

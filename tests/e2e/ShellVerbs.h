@@ -1,5 +1,6 @@
 // The installer's verb keys under HKEY_CLASSES_ROOT, read and prepared by the driver itself
-// (it runs in the same Wine prefix as the installer).
+// (it runs in the same Wine prefix as the installer), in the registry view that 64-bit
+// Explorer reads, whichever the driver's own.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@ namespace e2e {
 enum class VerbRoot { Files, Folders };
 inline constexpr VerbRoot kVerbRoots[] = {VerbRoot::Files, VerbRoot::Folders};
 inline constexpr int kEntryCount = 5;
+// Added to the access of every open and create of the driver under HKEY_CLASSES_ROOT.
+inline constexpr REGSAM kExplorerView = KEY_WOW64_64KEY;
 
 // "*\shell\Vantrel<n>" or "Folder\shell\Vantrel<n>".
 std::wstring VerbKeyPath(VerbRoot root, int entry);
@@ -27,6 +30,8 @@ std::optional<std::wstring> DefaultText(const std::wstring& path);
 // True when the key would survive a restart: the registry refuses a lasting sub-key under a
 // volatile key, so a lasting probe key is created under it and removed again.
 bool IsNonVolatile(const std::wstring& path);
+// Removes the key with everything under it.
+void RemoveClassesTree(const std::wstring& path);
 // Removes all ten verb keys with everything under them; true when none is left.
 bool RemoveAllVerbs();
 // Registers a verb the way an earlier install would have left it.

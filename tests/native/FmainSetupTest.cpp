@@ -18,7 +18,7 @@ std::string Verb(const std::string& root, int entry) {
 }
 
 std::string Open(const std::string& key, int status) {
-  return "open \"" + key + "\" options=0 access=0xF003F -> " + std::to_string(status);
+  return "open \"" + key + "\" options=0 access=0xF013F -> " + std::to_string(status);
 }
 
 // The calls that remove a verb from a registry where it is missing.
@@ -29,7 +29,7 @@ Lines DeleteMissing(const std::string& verb) {
 // The calls that write one text value (UTF-16LE and its NUL) into a key that is created on the
 // way.
 Lines Write(const std::string& key, const std::string& text) {
-  return {"create \"" + key + "\" reserved=0 class=\"\" options=0 access=0xF003F -> 0",
+  return {"create \"" + key + "\" reserved=0 class=\"\" options=0 access=0xF013F -> 0",
           "set \"" + key + "\" name=\"\" reserved=0 type=1 size=" +
               std::to_string(fake::Utf16Le(fake::FromUtf8(text)).size() + 2) + " data=\"" + text +
               "\" -> 0",
@@ -206,7 +206,7 @@ TEST_F(SetupMenus, AFailedTitleWriteSkipsItsCommand) {
   EXPECT_FALSE(h.registry.HasKey("Folder\\shell\\Vantrel1"));
   EXPECT_EQ(
       h.registry.calls().back(),
-      "create \"Folder\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF003F -> 5");
+      "create \"Folder\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF013F -> 5");
 }
 
 TEST(CommandLine, QuotesTheProgramPathOfADirectoryWithSpacesAndJapanese) {

@@ -19,7 +19,7 @@ class ModRegTest : public ::testing::Test, protected fake::FakeSystem {
 TEST_F(ModRegTest, KeyExistsOpensWithFullAccessAndClosesWhatItOpened) {
   registry.AddKey("*\\shell\\Vantrel1");
   EXPECT_TRUE(ModReg::KeyExists(sys, ModReg::kClassesRoot, L"*\\shell\\Vantrel1"));
-  EXPECT_EQ(registry.calls(), (Lines{"open \"*\\shell\\Vantrel1\" options=0 access=0xF003F -> 0",
+  EXPECT_EQ(registry.calls(), (Lines{"open \"*\\shell\\Vantrel1\" options=0 access=0xF013F -> 0",
                                      "close \"*\\shell\\Vantrel1\" -> 0"}));
 }
 
@@ -50,7 +50,7 @@ TEST_F(ModRegTest, SetKeyValueWritesTextWithItsTerminatorIntoANonVolatileKey) {
   EXPECT_TRUE(ModReg::SetKeyValue(sys, ModReg::kClassesRoot, L"*\\shell\\Vantrel1", L"", L"パス"));
   EXPECT_EQ(
       registry.calls(),
-      (Lines{"create \"*\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF003F -> 0",
+      (Lines{"create \"*\\shell\\Vantrel1\" reserved=0 class=\"\" options=0 access=0xF013F -> 0",
              "set \"*\\shell\\Vantrel1\" name=\"\" reserved=0 type=1 size=6 data=\"パス\" -> 0",
              "close \"*\\shell\\Vantrel1\" -> 0"}));
   EXPECT_EQ(registry.StringValue("*\\shell\\Vantrel1", ""), "パス");
@@ -108,7 +108,7 @@ TEST_F(ModRegTest, SetKeyValueReportsEachFailureAndClosesWhatItOpened) {
 TEST_F(ModRegTest, DeleteKeyDeletesTheOpenedKeyItself) {
   registry.AddKey("*\\shell\\Vantrel4");
   EXPECT_TRUE(ModReg::DeleteKey(sys, ModReg::kClassesRoot, L"*\\shell\\Vantrel4"));
-  EXPECT_EQ(registry.calls(), (Lines{"open \"*\\shell\\Vantrel4\" options=0 access=0xF003F -> 0",
+  EXPECT_EQ(registry.calls(), (Lines{"open \"*\\shell\\Vantrel4\" options=0 access=0xF013F -> 0",
                                      "delete \"*\\shell\\Vantrel4\" sub=\"\" -> 0",
                                      "close \"*\\shell\\Vantrel4\" -> 0"}));
   EXPECT_FALSE(registry.HasKey("*\\shell\\Vantrel4"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -231,6 +232,113 @@ TEST_F(CompanionOnAShare, ItemsKeepTheSharePrefix) {
 TEST_F(CompanionOnAShare, TheShareItselfIsItsOwnLocation) {
   EXPECT_EQ(kShare, CopiedBy(L"1 " + Quoted(kShare + std::wstring(L"\\"))));
   EXPECT_EQ(kShare, CopiedBy(L"2 " + Quoted(kShare)));
+}
+
+// Items of the Windows folder that a 32-bit program is shown elsewhere (System32 as SysWOW64,
+// regedit.exe as SysWOW64's), and drivers\etc, which stays. Explorer is a 64-bit program: each
+// entry gives what the same item gives through the prefix's folder on the host (Z:), which no
+// redirection touches, with its C: path; the short forms as a 64-bit program reads them.
+class CompanionOnRedirectedPaths : public CompanionOnRealItems {
+ protected:
+  static void SetUpTestSuite() {
+    wchar_t prefix[MAX_PATH] = L"";
+    if (GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH) == 0) return;
+    wchar_t windows[MAX_PATH] = L"";
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    windows_ = windows;
+    host_ = L"Z:" + std::wstring(prefix) + L"\\drive_c" + windows_.substr(2);
+    for (wchar_t& c : host_) c = c == L'/' ? L'\\' : c;
+    ASSERT_TRUE(WriteFileOfSize(host_ + L"\\system32\\only64.txt", 64));
+    ASSERT_TRUE(CreateDirectoryW((host_ + L"\\system32\\only64 folder").c_str(), nullptr));
+    ASSERT_TRUE(WriteFileOfSize(host_ + L"\\system32\\both.txt", 111));
+    ASSERT_TRUE(WriteFileOfSize(host_ + L"\\syswow64\\both.txt", 222));
+    ASSERT_TRUE(SetTimes(host_ + L"\\system32\\both.txt", FileTimeFromLocal(2021, 3, 4, 5, 6, 7),
+                         FileTimeFromLocal(2021, 3, 4, 5, 6, 7)));
+    ASSERT_TRUE(SetTimes(host_ + L"\\syswow64\\both.txt", FileTimeFromLocal(2019, 1, 2, 3, 4, 5),
+                         FileTimeFromLocal(2019, 1, 2, 3, 4, 5)));
+  }
+  static void TearDownTestSuite() {
+    if (host_.empty()) return;
+    DeleteFileW((host_ + L"\\system32\\only64.txt").c_str());
+    RemoveDirectoryW((host_ + L"\\system32\\only64 folder").c_str());
+    DeleteFileW((host_ + L"\\system32\\both.txt").c_str());
+    DeleteFileW((host_ + L"\\syswow64\\both.txt").c_str());
+  }
+  void SetUp() override {
+    if (host_.empty()) GTEST_SKIP() << "not under Wine: no host view of the Windows folder";
+  }
+
+  // The short form as a 64-bit program reads it. Wine hides the prefix from its host view's
+  // listings, which the short name calls walk: the test turns its own redirection off instead.
+  static std::wstring ShortIn64BitView(const std::wstring& path) {
+    PVOID previous = nullptr;
+    const BOOL off = Wow64DisableWow64FsRedirection(&previous);
+    const std::wstring shortPath = ShortForm(path);
+    if (off) Wow64RevertWow64FsRedirection(previous);
+    return shortPath;
+  }
+
+  // What the starts of entry on every path of one selection leave on the clipboard.
+  std::wstring CopiedTogether(const wchar_t* entry, const std::vector<std::wstring>& paths) {
+    std::vector<std::wstring> arguments;
+    for (const std::wstring& path : paths) arguments.push_back(entry + Quoted(path));
+    EXPECT_TRUE(test::SetClipboardText(L"before the run"));
+    for (const test::CompanionRun& run :
+         test::RunCompanionsTogether(test::CompanionPath(), arguments)) {
+      EXPECT_EQ(0u, run.exitCode) << entry;
+      EXPECT_FALSE(run.messageShown) << testing::PrintToString(run.message);
+    }
+    return test::ClipboardText();
+  }
+
+  static std::wstring windows_;
+  static std::wstring host_;
+};
+
+std::wstring CompanionOnRedirectedPaths::windows_;
+std::wstring CompanionOnRedirectedPaths::host_;
+
+// The text of a selection whose items give these texts in Explorer's order: one line (a block
+// for the details) for each different text.
+std::wstring SelectionText(const std::vector<std::wstring>& texts, const wchar_t* separator) {
+  std::vector<std::wstring> kept;
+  for (const std::wstring& text : texts) {
+    if (std::find(kept.begin(), kept.end(), text) == kept.end()) kept.push_back(text);
+  }
+  std::wstring joined;
+  for (const std::wstring& text : kept) joined += (joined.empty() ? L"" : separator) + text;
+  return joined;
+}
+
+std::wstring LocationIn(const std::wstring& path) {
+  return path.substr(0, path.rfind(L'\\'));
+}
+
+TEST_F(CompanionOnRedirectedPaths, EveryEntryShowsTheItemsThat64BitExplorerShows) {
+  // In Explorer's order: folders first, each by name.
+  const std::vector<std::wstring> items = {L"system32\\drivers\\etc", L"system32\\only64 folder",
+                                           L"system32\\both.txt", L"system32\\only64.txt",
+                                           L"regedit.exe"};
+  std::vector<std::wstring> paths, hostPaths, shorts, longPlaces, shortPlaces;
+  for (const std::wstring& item : items) {
+    paths.push_back(windows_ + L"\\" + item);
+    hostPaths.push_back(host_ + L"\\" + item);
+    shorts.push_back(ShortIn64BitView(paths.back()));
+    longPlaces.push_back(LocationIn(paths.back()));
+    shortPlaces.push_back(LocationIn(shorts.back()));
+  }
+  std::wstring details = CopiedTogether(L"5 ", hostPaths);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::size_t at = details.find(L"フルパス: " + hostPaths[i] + L"\r\n");
+    ASSERT_NE(std::wstring::npos, at) << testing::PrintToString(details);
+    details.replace(at + 6, hostPaths[i].size(), paths[i]);
+  }
+
+  EXPECT_EQ(SelectionText(paths, L"\r\n"), CopiedTogether(L"1 ", paths));
+  EXPECT_EQ(SelectionText(longPlaces, L"\r\n"), CopiedTogether(L"2 ", paths));
+  EXPECT_EQ(SelectionText(shorts, L"\r\n"), CopiedTogether(L"3 ", paths));
+  EXPECT_EQ(SelectionText(shortPlaces, L"\r\n"), CopiedTogether(L"4 ", paths));
+  EXPECT_EQ(details, CopiedTogether(L"5 ", paths));
 }
 
 // Each wrong start shows one error box of its own, ends non-zero and leaves the clipboard.
