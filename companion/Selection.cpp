@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "companion/DecimalText.h"
 #include "companion/PathText.h"
 
 namespace companion {
@@ -23,29 +24,6 @@ bool Before(const SelectionItem& a, const SelectionItem& b, ItemQueries& names) 
   if (order == 0) order = names.CompareNames(LocationOf(a.orderKey), LocationOf(b.orderKey));
   if (order == 0) order = a.orderKey.compare(b.orderKey);
   return order != 0 ? order < 0 : a.text < b.text;
-}
-
-void AppendNumber(std::wstring& out, std::uint64_t value) {
-  wchar_t digits[24];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<wchar_t>(L'0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (count > 0) out += digits[--count];
-}
-
-// False for anything but decimal digits of a number that fits.
-bool ReadNumber(const std::wstring& text, std::uint64_t* value) {
-  if (text.empty()) return false;
-  *value = 0;
-  for (wchar_t c : text) {
-    if (c < L'0' || c > L'9') return false;
-    const std::uint64_t digit = static_cast<std::uint64_t>(c - L'0');
-    if (*value > (UINT64_MAX - digit) / 10) return false;
-    *value = *value * 10 + digit;
-  }
-  return true;
 }
 
 std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
@@ -129,7 +107,7 @@ std::wstring Selection::Text(ItemQueries& names) const {
 
 std::wstring Selection::Encode() const {
   std::wstring record;
-  AppendNumber(record, static_cast<std::uint64_t>(entry_));
+  record += DecimalText(static_cast<std::uint64_t>(entry_));
   for (const Held& held : items_) {
     record += kItemSeparator;
     record += held.item.orderKey;
@@ -138,7 +116,7 @@ std::wstring Selection::Encode() const {
     record += kFieldSeparator;
     record += held.item.folder ? L'1' : L'0';
     record += kFieldSeparator;
-    AppendNumber(record, held.startedAt);
+    record += DecimalText(held.startedAt);
   }
   return record;
 }
@@ -146,7 +124,7 @@ std::wstring Selection::Encode() const {
 bool Selection::Decode(const std::wstring& record, std::uint64_t now, Selection* selection) {
   const std::vector<std::wstring> parts = Split(record, kItemSeparator);
   std::uint64_t entry = 0;
-  if (!ReadNumber(parts[0], &entry) || entry < 1 || entry > 5 || parts.size() < 2 ||
+  if (!ReadDecimal(parts[0], &entry) || entry < 1 || entry > 5 || parts.size() < 2 ||
       parts.size() > kMostItems + 1) {
     return false;
   }
@@ -156,7 +134,7 @@ bool Selection::Decode(const std::wstring& record, std::uint64_t now, Selection*
     const std::vector<std::wstring> fields = Split(parts[i], kFieldSeparator);
     std::uint64_t startedAt = 0;
     if (fields.size() != 4 || fields[1].empty() || (fields[2] != L"0" && fields[2] != L"1") ||
-        !ReadNumber(fields[3], &startedAt) || startedAt > now + kClockSlack) {
+        !ReadDecimal(fields[3], &startedAt) || startedAt > now + kClockSlack) {
       return false;
     }
     earliest = std::min(earliest, startedAt);

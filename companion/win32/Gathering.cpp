@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "companion/DecimalText.h"
 #include "companion/win32/Clipboard.h"
 #include "companion/win32/SelectionClipboard.h"
 #include "platform/win32/Handles.h"
@@ -38,7 +39,7 @@ std::uint64_t StartOfThisProcess() {
 }
 
 std::wstring EntryName(Entry entry) {
-  return std::wstring(1, static_cast<wchar_t>(L'0' + static_cast<int>(entry)));
+  return DecimalText(static_cast<std::uint64_t>(entry));
 }
 
 bool Lock(HANDLE mutex, DWORD milliseconds) {
