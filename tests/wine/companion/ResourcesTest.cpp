@@ -31,7 +31,7 @@ TEST(CompanionResources, VersionInformationIsJapaneseUnicodeAndTheProjects) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  const WORD version[] = {VANTREL_VERSION_NUMBERS};  // Major, minor, patch, tweak.
+  const WORD version[4] = {VANTREL_VERSION_NUMBERS};  // Major, minor, patch, tweak.
   EXPECT_EQ(static_cast<DWORD>(MAKELONG(version[1], version[0])), fixed->dwFileVersionMS);
   EXPECT_EQ(static_cast<DWORD>(MAKELONG(version[3], version[2])), fixed->dwFileVersionLS);
   EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
