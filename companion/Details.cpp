@@ -1,21 +1,14 @@
 #include "companion/Details.h"
 
 #include "companion/CompanionTexts.h"
+#include "companion/DecimalText.h"
 #include "companion/PathText.h"
 
 namespace companion {
 namespace {
 
-void AppendPadded(std::wstring& out, int value, int width) {
-  wchar_t digits[12];
-  int count = 0;
-  unsigned rest = value < 0 ? 0u : static_cast<unsigned>(value);
-  do {
-    digits[count++] = static_cast<wchar_t>(L'0' + rest % 10);
-    rest /= 10;
-  } while (rest != 0 && count < 11);
-  for (int pad = count; pad < width; ++pad) out += L'0';
-  while (count > 0) out += digits[--count];
+void AppendPadded(std::wstring& out, int value, std::size_t width) {
+  out += DecimalText(value < 0 ? 0u : static_cast<std::uint64_t>(value), width);
 }
 
 void AppendLine(std::wstring& out, const wchar_t* label, const std::wstring& value) {
@@ -28,15 +21,8 @@ void AppendLine(std::wstring& out, const wchar_t* label, const std::wstring& val
 }  // namespace
 
 std::wstring FormatByteCount(std::uint64_t bytes) {
-  wchar_t reversed[32];
-  int count = 0;
-  do {
-    if (count % 4 == 3) reversed[count++] = L',';
-    reversed[count++] = static_cast<wchar_t>(L'0' + bytes % 10);
-    bytes /= 10;
-  } while (bytes != 0);
-  std::wstring out;
-  while (count > 0) out += reversed[--count];
+  std::wstring out = DecimalText(bytes);
+  for (std::size_t group = out.size(); group > 3; group -= 3) out.insert(group - 3, 1, L',');
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "companion/DecimalText.h"
 #include "companion/PathText.h"
 
 namespace companion {
@@ -12,8 +13,6 @@ namespace {
 // Control characters no path and no details text holds.
 constexpr wchar_t kFieldSeparator = L'\x1F';
 constexpr wchar_t kItemSeparator = L'\x1E';
-// How far ahead of this start's clock a start of the same use may have read its own.
-constexpr std::uint64_t kClockSlack = 1000 * kTicksPerMillisecond;
 
 // Folders first, then by the name the view shows; items of two folders with the same name
 // (search results) in their folders' order. The exact text only makes the order repeatable.
@@ -23,29 +22,6 @@ bool Before(const SelectionItem& a, const SelectionItem& b, ItemQueries& names) 
   if (order == 0) order = names.CompareNames(LocationOf(a.orderKey), LocationOf(b.orderKey));
   if (order == 0) order = a.orderKey.compare(b.orderKey);
   return order != 0 ? order < 0 : a.text < b.text;
-}
-
-void AppendNumber(std::wstring& out, std::uint64_t value) {
-  wchar_t digits[24];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<wchar_t>(L'0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (count > 0) out += digits[--count];
-}
-
-// False for anything but decimal digits of a number that fits.
-bool ReadNumber(const std::wstring& text, std::uint64_t* value) {
-  if (text.empty()) return false;
-  *value = 0;
-  for (wchar_t c : text) {
-    if (c < L'0' || c > L'9') return false;
-    const std::uint64_t digit = static_cast<std::uint64_t>(c - L'0');
-    if (*value > (UINT64_MAX - digit) / 10) return false;
-    *value = *value * 10 + digit;
-  }
-  return true;
 }
 
 std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
@@ -59,52 +35,87 @@ std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
   }
 }
 
-}  // namespace
-
-Selection::Selection(Entry entry, std::uint64_t startedAt, SelectionItem item)
-    : entry_(entry), items_{Held{std::move(item), startedAt}} {}
-
-bool Selection::Join(const Selection& other) {
-  if (other.entry_ != entry_ || other.empty()) return false;
-  bool changed = false;
-  for (const Held& held : other.items_) {
-    auto mine = std::find_if(items_.begin(), items_.end(), [&](const Held& candidate) {
-      return candidate.item.orderKey == held.item.orderKey && candidate.item.text == held.item.text;
-    });
-    if (mine != items_.end()) {
-      if (mine->startedAt >= held.startedAt) continue;
-      items_.erase(mine);
-    }
-    // Put in its place by start, after those of the same start. (std::stable_sort would bring
-    // the C++ library's nothrow operator new, and with it its exception machinery.)
-    const auto place = std::upper_bound(
-        items_.begin(), items_.end(), held.startedAt,
-        [](std::uint64_t startedAt, const Held& placed) { return startedAt < placed.startedAt; });
-    items_.insert(place, held);
-    changed = true;
-  }
-  if (!changed) return false;
-  const std::uint64_t latest = items_.back().startedAt;
-  auto kept = std::find_if(items_.begin(), items_.end(), [&](const Held& held) {
-    return held.startedAt + kLongestUse >= latest;
-  });
-  if (items_.end() - kept > static_cast<std::ptrdiff_t>(kMostItems))
-    kept = items_.end() - kMostItems;
-  items_.erase(items_.begin(), kept);
-  return true;
+bool SameItem(const SelectionItem& a, const SelectionItem& b) {
+  return a.orderKey == b.orderKey && a.text == b.text;
 }
 
-std::size_t Selection::LatestUse() const {
-  std::size_t first = items_.empty() ? 0 : items_.size() - 1;
-  while (first > 0 && items_[first - 1].startedAt + kSameUseGap >= items_[first].startedAt) --first;
+// Whether `items` hold `started`, from its own start or a later one.
+bool HeldIn(const std::vector<StartedItem>& items, const StartedItem& started) {
+  return std::any_of(items.begin(), items.end(), [&](const StartedItem& candidate) {
+    return SameItem(candidate.item, started.item) && candidate.startedAt >= started.startedAt;
+  });
+}
+
+// Where the latest use's items begin in `items`, by start.
+std::size_t LatestUseOf(const std::vector<StartedItem>& items) {
+  std::size_t first = items.empty() ? 0 : items.size() - 1;
+  while (first > 0 && items[first - 1].startedAt + kSameUseGap >= items[first].startedAt) --first;
   return first;
 }
 
+// Lets the items of earlier uses go that are kept no longer.
+void Trim(std::vector<StartedItem>& items) {
+  const std::size_t latestUse = LatestUseOf(items);
+  const FileTime latest = items.back().startedAt;
+  std::size_t first = 0;
+  while (first < latestUse &&
+         (items[first].startedAt + kLongestUse < latest || items.size() - first > kMostItems)) {
+    ++first;
+  }
+  items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+// Puts `started` in its place by start, after those of the same start. (std::stable_sort
+// would bring the C++ library's nothrow operator new, and with it its exception machinery.)
+void Insert(std::vector<StartedItem>& items, const StartedItem& started) {
+  const auto place = std::upper_bound(
+      items.begin(), items.end(), started.startedAt,
+      [](FileTime startedAt, const StartedItem& placed) { return startedAt < placed.startedAt; });
+  items.insert(place, started);
+}
+
+}  // namespace
+
+Joined Selection::Add(const StartedItem& started) {
+  if (HeldIn(items_, started)) return Joined::kHeldAlready;
+  // Tried on a copy: what is held stays as it was when the item is refused.
+  std::vector<StartedItem> items = items_;
+  items.erase(std::remove_if(items.begin(), items.end(),
+                             [&](const StartedItem& candidate) {
+                               return SameItem(candidate.item, started.item);
+                             }),
+              items.end());
+  Insert(items, started);
+  Trim(items);
+  if (items.size() - LatestUseOf(items) > kMostItems || !HeldIn(items, started)) {
+    return Joined::kRefused;
+  }
+  items_ = std::move(items);
+  return Joined::kAdded;
+}
+
+void Selection::CarryOn(const std::wstring& record, RecordWriter writer, FileTime ownStart) {
+  Selection carried(entry_);
+  if (writer == RecordWriter::kOtherProgram || !Decode(record, &carried) ||
+      carried.entry_ != entry_) {
+    return;
+  }
+  // The latest first, so that an item that links an earlier one to the latest use is held
+  // before that one is judged.
+  for (auto started = carried.items_.rbegin(); started != carried.items_.rend(); ++started) {
+    if (started->startedAt <= ownStart + kClockSlack) Add(*started);
+  }
+}
+
+bool Selection::Holds(const StartedItem& started) const {
+  return HeldIn(items_, started);
+}
+
 std::wstring Selection::Text(ItemQueries& names) const {
-  // A handful of items, each put in its place in turn: this stays within bounds whatever
+  // At most kMostItems items, each put in its place in turn: this stays within bounds whatever
   // the system's comparison answers, where std::sort relies on a strict order.
   std::vector<const SelectionItem*> ordered;
-  for (std::size_t i = LatestUse(); i < items_.size(); ++i) {
+  for (std::size_t i = LatestUseOf(items_); i < items_.size(); ++i) {
     const SelectionItem& item = items_[i].item;
     auto place = ordered.begin();
     while (place != ordered.end() && !Before(item, **place, names)) ++place;
@@ -129,42 +140,38 @@ std::wstring Selection::Text(ItemQueries& names) const {
 
 std::wstring Selection::Encode() const {
   std::wstring record;
-  AppendNumber(record, static_cast<std::uint64_t>(entry_));
-  for (const Held& held : items_) {
+  record += DecimalText(static_cast<std::uint64_t>(entry_));
+  for (const StartedItem& started : items_) {
     record += kItemSeparator;
-    record += held.item.orderKey;
+    record += started.item.orderKey;
     record += kFieldSeparator;
-    record += held.item.text;
+    record += started.item.text;
     record += kFieldSeparator;
-    record += held.item.folder ? L'1' : L'0';
+    record += started.item.folder ? L'1' : L'0';
     record += kFieldSeparator;
-    AppendNumber(record, held.startedAt);
+    record += DecimalText(started.startedAt);
   }
   return record;
 }
 
-bool Selection::Decode(const std::wstring& record, std::uint64_t now, Selection* selection) {
+bool Selection::Decode(const std::wstring& record, Selection* selection) {
   const std::vector<std::wstring> parts = Split(record, kItemSeparator);
   std::uint64_t entry = 0;
-  if (!ReadNumber(parts[0], &entry) || entry < 1 || entry > 5 || parts.size() < 2 ||
+  if (!ReadDecimal(parts[0], &entry) || entry < 1 || entry > 5 || parts.size() < 2 ||
       parts.size() > kMostItems + 1) {
     return false;
   }
   Selection decoded(static_cast<Entry>(entry));
-  std::uint64_t earliest = UINT64_MAX, latest = 0;
   for (std::size_t i = 1; i < parts.size(); ++i) {
     const std::vector<std::wstring> fields = Split(parts[i], kFieldSeparator);
-    std::uint64_t startedAt = 0;
+    StartedItem started;
     if (fields.size() != 4 || fields[1].empty() || (fields[2] != L"0" && fields[2] != L"1") ||
-        !ReadNumber(fields[3], &startedAt) || startedAt > now + kClockSlack) {
+        !ReadDecimal(fields[3], &started.startedAt)) {
       return false;
     }
-    earliest = std::min(earliest, startedAt);
-    latest = std::max(latest, startedAt);
-    decoded.Join(Selection(decoded.entry_, startedAt,
-                           SelectionItem{fields[0], fields[1], fields[2] == L"1"}));
+    started.item = SelectionItem{fields[0], fields[1], fields[2] == L"1"};
+    Insert(decoded.items_, started);
   }
-  if (latest - earliest > kLongestUse) return false;
   *selection = std::move(decoded);
   return true;
 }

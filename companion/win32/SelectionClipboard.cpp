@@ -1,10 +1,12 @@
 #include "companion/win32/SelectionClipboard.h"
 
-#include <string>
+#include <windows.h>
+
 #include <utility>
 
 #include "companion/win32/Clipboard.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ProcessImage.h"
 
 namespace companion::win32 {
 namespace {
@@ -35,21 +37,11 @@ std::wstring TextOfBlock(HANDLE data) {
 
 }  // namespace
 
-bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Write write) {
-  const UINT format = SelectionFormat();
-  const ::win32::ScopedClipboard clipboard(owner);
-  if (!clipboard.open()) return false;
-  Selection earlier(selection.entry());
-  if (format != 0 && IsClipboardFormatAvailable(format) &&
-      Selection::Decode(TextOfBlock(GetClipboardData(format)), CurrentTime(), &earlier)) {
-    selection.Join(earlier);
-  }
-  // Everything is made before EmptyClipboard, which may handle messages that change the
-  // selection while it waits for the clipboard's previous owner.
-  ::win32::UniqueGlobal text = BlockOf(selection.Text(names));
-  ::win32::UniqueGlobal record = BlockOf(selection.Encode());
-  if (!text || !EmptyClipboard() || !Put(CF_UNICODETEXT, std::move(text))) return false;
-  Put(format, std::move(record));
+bool PutSelection(const std::wstring& text, const std::wstring& record, Write write) {
+  ::win32::UniqueGlobal textBlock = BlockOf(text);
+  ::win32::UniqueGlobal recordBlock = BlockOf(record);
+  if (!textBlock || !EmptyClipboard() || !Put(CF_UNICODETEXT, std::move(textBlock))) return false;
+  Put(SelectionFormat(), std::move(recordBlock));
   const DWORD no = 0;
   if (write == Write::kPartial) {
     for (const wchar_t* name : kPartialFormats) {
@@ -59,14 +51,16 @@ bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Writ
   return true;
 }
 
-std::uint64_t TicksOf(const FILETIME& time) {
-  return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
-std::uint64_t CurrentTime() {
-  FILETIME now{};
-  GetSystemTimeAsFileTime(&now);
-  return TicksOf(now);
+ClipboardRecord RecordOnClipboard(const std::wstring& program) {
+  const UINT format = SelectionFormat();
+  if (format == 0 || !IsClipboardFormatAvailable(format)) return ClipboardRecord();
+  // The owner is the window that emptied the clipboard last; none once that window is gone.
+  const HWND owner = GetClipboardOwner();
+  const RecordWriter writer = owner == nullptr ? RecordWriter::kEnded
+                              : ::win32::WindowRunsProgram(owner, program)
+                                  ? RecordWriter::kThisProgram
+                                  : RecordWriter::kOtherProgram;
+  return ClipboardRecord{TextOfBlock(GetClipboardData(format)), writer};
 }
 
 }  // namespace companion::win32

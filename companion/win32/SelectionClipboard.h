@@ -1,13 +1,11 @@
 // The clipboard as the process that gathers a selection writes it: the joined text for every
 // program, and beside it the selection itself in a format of its own, so that a start coming
-// after that process ended carries the same selection on instead of replacing it.
+// after that process ended carries the same selection on instead of replacing it. Both
+// functions work on the clipboard the caller opened.
 #pragma once
 
-#include <windows.h>
+#include <string>
 
-#include <cstdint>
-
-#include "companion/ItemQueries.h"
 #include "companion/Selection.h"
 
 namespace companion::win32 {
@@ -18,13 +16,17 @@ namespace companion::win32 {
 // more without them at the end.
 enum class Write { kPartial, kWhole };
 
-// Joins the selection already on the clipboard (Selection::Join), then puts the text, ordered
-// by `names`, and the selection there, owned by `owner`. False when the clipboard could not be
-// opened or written.
-bool PublishSelection(HWND owner, Selection& selection, ItemQueries& names, Write write);
+// Empties the clipboard and puts `text` and the selection's `record` there. Both are made
+// into blocks before EmptyClipboard, which may answer the messages other starts send while it
+// waits for the clipboard's previous owner. False when the text could not be put there.
+bool PutSelection(const std::wstring& text, const std::wstring& record, Write write);
 
-// A time Windows gives, and now, in the ticks that start times count.
-std::uint64_t TicksOf(const FILETIME& time);
-std::uint64_t CurrentTime();
+// The selection record on the clipboard and who wrote it, `program` being this program's own
+// file as ImagePathOf names it. No record, written by another program, when there is none.
+struct ClipboardRecord {
+  std::wstring text;
+  RecordWriter writer = RecordWriter::kOtherProgram;
+};
+ClipboardRecord RecordOnClipboard(const std::wstring& program);
 
 }  // namespace companion::win32

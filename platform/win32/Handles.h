@@ -124,12 +124,16 @@ class ScopedGlobalLock {
 // moment, so a refused open is tried again every `pauseMs` for about a second.
 class ScopedClipboard {
  public:
+  struct OneTry {};
+
   explicit ScopedClipboard(HWND owner, DWORD pauseMs = 20) {
     const DWORD start = GetTickCount();
     while (!(open_ = OpenClipboard(owner) != FALSE) && GetTickCount() - start < 1000) {
       Sleep(pauseMs);
     }
   }
+  // One try, for a caller that waits itself between tries and answers its messages meanwhile.
+  ScopedClipboard(HWND owner, OneTry) : open_(OpenClipboard(owner) != FALSE) {}
   ScopedClipboard(const ScopedClipboard&) = delete;
   ScopedClipboard& operator=(const ScopedClipboard&) = delete;
   ~ScopedClipboard() {

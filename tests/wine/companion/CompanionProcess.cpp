@@ -48,6 +48,13 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
   return TRUE;
 }
 
+// Handles the test's own windows' messages for a moment.
+void PumpMessages() {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
 }  // namespace
 
 CompanionRun RunCompanion(const std::wstring& program, const std::wstring& arguments) {
@@ -56,11 +63,16 @@ CompanionRun RunCompanion(const std::wstring& program, const std::wstring& argum
 
 std::vector<CompanionRun> RunCompanionsTogether(const std::wstring& program,
                                                 const std::vector<std::wstring>& arguments,
-                                                unsigned long* lastStartToEndMs) {
+                                                unsigned long* lastStartToEndMs,
+                                                unsigned long lastStartDelayMs) {
   std::vector<CompanionRun> runs(arguments.size());
   std::vector<::win32::UniqueHandle> processes;
   std::vector<DWORD> ids;
+  const DWORD firstStart = GetTickCount();
   for (const std::wstring& argument : arguments) {
+    while (&argument == &arguments.back() && GetTickCount() - firstStart < lastStartDelayMs) {
+      PumpMessages();
+    }
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!argument.empty()) commandLine += L" " + argument;
     STARTUPINFOW startup = {};
@@ -92,9 +104,7 @@ std::vector<CompanionRun> RunCompanionsTogether(const std::wstring& program,
     }
     if (running) {
       lastEnd = GetTickCount();
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      PumpMessages();
     }
   }
   for (std::size_t i = 0; i < processes.size(); ++i) {

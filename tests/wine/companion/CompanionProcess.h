@@ -18,11 +18,13 @@ struct CompanionRun {
 CompanionRun RunCompanion(const std::wstring& program, const std::wstring& arguments);
 
 // Starts "<program>" once for each of `arguments` right after one another, as the file
-// manager does for a selection, and waits for all of them to end. `lastStartToEndMs` is how
-// long the last of them ran on after the last start.
+// manager does for a selection, and waits for all of them to end; the last one starts
+// `lastStartDelayMs` after the first (a start slowed down by the system). `lastStartToEndMs`
+// is how long the last of them ran on after the last start.
 std::vector<CompanionRun> RunCompanionsTogether(const std::wstring& program,
                                                 const std::vector<std::wstring>& arguments,
-                                                unsigned long* lastStartToEndMs = nullptr);
+                                                unsigned long* lastStartToEndMs = nullptr,
+                                                unsigned long lastStartDelayMs = 0);
 
 // The program under test, as the test's command line named it.
 void SetCompanionPath(const std::wstring& path);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CompanionProcess.h"
+#include "VantrelVersion.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::wstring VersionString(const std::vector<BYTE>& block, const wchar_t* name) 
   return static_cast<const wchar_t*>(value);
 }
 
-TEST(CompanionResources, VersionInformationIsJapaneseUnicodeOneZeroZero) {
+TEST(CompanionResources, VersionInformationIsJapaneseUnicodeAndTheProjects) {
   const std::wstring program = test::CompanionPath();
   DWORD size = GetFileVersionInfoSizeW(program.c_str(), nullptr);
   ASSERT_NE(0u, size);
@@ -30,12 +31,13 @@ TEST(CompanionResources, VersionInformationIsJapaneseUnicodeOneZeroZero) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(0x00010000u, fixed->dwFileVersionMS);
-  EXPECT_EQ(0u, fixed->dwFileVersionLS);
+  const WORD version[4] = {VANTREL_VERSION_NUMBERS};  // Major, minor, patch, tweak.
+  EXPECT_EQ(static_cast<DWORD>(MAKELONG(version[1], version[0])), fixed->dwFileVersionMS);
+  EXPECT_EQ(static_cast<DWORD>(MAKELONG(version[3], version[2])), fixed->dwFileVersionLS);
   EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
 
   EXPECT_EQ(L"Vantrel", VersionString(block, L"ProductName"));
-  EXPECT_EQ(L"1.00", VersionString(block, L"FileVersion"));
+  EXPECT_EQ(L"" VANTREL_VERSION_TEXT, VersionString(block, L"FileVersion"));
   EXPECT_EQ(L"Vantrel.Dll", VersionString(block, L"OriginalFilename"));
   EXPECT_EQ(L"パスと詳細情報をクリップボードにコピー", VersionString(block, L"FileDescription"));
   EXPECT_NE(std::wstring::npos, VersionString(block, L"LegalCopyright").find(L"Copyright"));

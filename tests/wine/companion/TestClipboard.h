@@ -21,6 +21,31 @@ struct ClipboardContents {
 };
 ClipboardContents ReadClipboard(const std::vector<const wchar_t*>& formats);
 
+// Another program that holds the clipboard open for `heldMs`, on a thread of its own: from its
+// making, or with a text `from`, from the moment the clipboard holds that text in a write kept
+// out of the clipboard history (the gatherer's partial write). With a `copy`, it writes that
+// text, the user's copy, before it closes.
+class ClipboardHolder {
+ public:
+  explicit ClipboardHolder(DWORD heldMs, std::wstring copy = std::wstring(),
+                           std::wstring from = std::wstring());
+  ClipboardHolder(const ClipboardHolder&) = delete;
+  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+  ~ClipboardHolder();                        // Waits until the clipboard is closed again.
+  bool holding() const { return holding_; }  // Once it opened the clipboard, or failed to.
+
+ private:
+  static DWORD WINAPI Hold(void* holder);
+  bool Due() const;  // Whether to hold the clipboard its thread opened.
+
+  DWORD heldMs_;
+  std::wstring copy_;
+  std::wstring from_;
+  bool holding_ = false;
+  ::win32::UniqueHandle opened_;
+  ::win32::UniqueHandle thread_;
+};
+
 // A hidden top-level window of the test. While one is open, Wine's desktop process, which
 // holds the clipboard's contents, stays, even once every program that wrote them has ended.
 ::win32::UniqueWindow KeepDesktopWindow();
