@@ -118,11 +118,12 @@ void RemoveVerb(RegistryImage& image, VerbRoot root, int entry) {
   }
 }
 
-RegistryImage InstalledImage(const std::wstring& appDir) {
+RegistryImage InstalledImage(const std::wstring& appDir,
+                             const std::array<std::wstring, 5>& titles) {
   RegistryImage image;
   for (VerbRoot root : kVerbRoots) {
     for (int entry = 1; entry <= kEntryCount; ++entry)
-      AddVerb(image, root, entry, StagedTitles()[entry - 1], CommandValue(appDir, entry));
+      AddVerb(image, root, entry, titles[entry - 1], CommandValue(appDir, entry));
   }
   return image;
 }

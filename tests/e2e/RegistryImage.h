@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ShellVerbs.h"
+#include "Staging.h"
 
 namespace e2e {
 
@@ -27,7 +28,8 @@ void AddVerb(RegistryImage& image, VerbRoot root, int entry, const std::wstring&
              const std::wstring& command);
 // Takes a verb key out of image with everything below it.
 void RemoveVerb(RegistryImage& image, VerbRoot root, int entry);
-// All ten verbs as a complete install from appDir leaves them, with the staged titles.
-RegistryImage InstalledImage(const std::wstring& appDir);
+// All ten verbs as a complete install from appDir leaves them, with these titles.
+RegistryImage InstalledImage(const std::wstring& appDir,
+                             const std::array<std::wstring, 5>& titles = StagedTitles());
 
 }  // namespace e2e

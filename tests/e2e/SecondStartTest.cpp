@@ -48,8 +48,7 @@ using DriverWindow = win32::UniqueWindow;
 
 // Every thread of a process stopped for the scope, as a hung program's are: nothing it is sent
 // is answered until they go on.
-class StoppedThreads {
- public:
+struct StoppedThreads {
   explicit StoppedThreads(DWORD processId) {
     const win32::UniqueHandle snapshot(
         win32::FromInvalid(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0)));
@@ -60,18 +59,13 @@ class StoppedThreads {
       if (entry.th32OwnerProcessID != processId) continue;
       win32::UniqueHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID));
       if (thread && SuspendThread(thread.get()) != static_cast<DWORD>(-1))
-        threads_.push_back(std::move(thread));
+        threads.push_back(std::move(thread));
     }
   }
-  StoppedThreads(const StoppedThreads&) = delete;
-  StoppedThreads& operator=(const StoppedThreads&) = delete;
   ~StoppedThreads() {
-    for (const win32::UniqueHandle& thread : threads_) ResumeThread(thread.get());
+    for (const win32::UniqueHandle& thread : threads) ResumeThread(thread.get());
   }
-  bool any() const { return !threads_.empty(); }
-
- private:
-  std::vector<win32::UniqueHandle> threads_;
+  std::vector<win32::UniqueHandle> threads;
 };
 
 class SecondStartTest : public InstallerTest {
@@ -145,7 +139,7 @@ TEST_F(SecondStartTest, ASecondStartEndsAlsoWhenTheOpenDialogHangs) {
   ASSERT_TRUE(PollUntil(kSettleMs, [&] { return IsIconic(window_) != FALSE; }));
   {
     const StoppedThreads hung(process_->id());
-    ASSERT_TRUE(hung.any());
+    ASSERT_FALSE(hung.threads.empty());
     ASSERT_NO_FATAL_FAILURE(StartASecondTime());
   }
   // Answering again, it takes the restore the second start left for it.

@@ -80,10 +80,8 @@ bool IsNonVolatile(const std::wstring& path) {
 void RemoveClassesTree(const std::wstring& path) {
   HKEY raw = nullptr;
   if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_ALL_ACCESS | kExplorerView, &raw) ==
-      ERROR_SUCCESS) {
-    RegDeleteTreeW(raw, nullptr);
-    RegCloseKey(raw);
-  }
+      ERROR_SUCCESS)
+    RegDeleteTreeW(win32::UniqueKey(raw).get(), nullptr);
   RegDeleteKeyExW(HKEY_CLASSES_ROOT, path.c_str(), kExplorerView, 0);
 }
 

@@ -57,10 +57,6 @@ bool UnderWine() {
   return !HostPrefix().empty();
 }
 
-std::wstring HostViewOf(const std::wstring& pathOnC) {
-  return WindowsPathOf(HostPrefix()) + L"\\drive_c" + pathOnC.substr(2);
-}
-
 bool ServeShare(const std::wstring& host, const std::wstring& share, std::wstring* error) {
   std::wstring level = WindowsPathOf(HostPrefix()) + L"\\dosdevices";
   for (const std::wstring& part : {std::wstring(L"unc"), host, share}) {

@@ -9,10 +9,6 @@ namespace e2e {
 // False when the driver does not run under Wine (no WINEPREFIX): the places cannot be made.
 bool UnderWine();
 
-// The host's view of a path on drive C: (Z:\<prefix>\drive_c\...), which no WoW64 redirection
-// touches.
-std::wstring HostViewOf(const std::wstring& pathOnC);
-
 // Makes \\host\share reachable: Wine serves it from dosdevices\unc\host\share of its prefix.
 bool ServeShare(const std::wstring& host, const std::wstring& share, std::wstring* error);
 

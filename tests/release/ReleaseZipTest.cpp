@@ -103,12 +103,7 @@ TEST_F(ReleaseZipTest, UnpackedReleaseInstallsStartsAVerbAndUninstalls) {
 
   // All ten verbs carry the release's titles and start the quoted companion of the unpacked
   // directory.
-  RegistryImage installed;
-  for (VerbRoot root : kVerbRoots) {
-    for (int entry = 1; entry <= kEntryCount; ++entry)
-      AddVerb(installed, root, entry, titles[entry - 1], CommandValue(dir_, entry));
-  }
-  EXPECT_EQ(ReadVerbImage(), installed);
+  EXPECT_EQ(ReadVerbImage(), InstalledImage(dir_, titles));
 
   // Started on the folder's short name, so that the long form on the clipboard is the
   // companion's own work.

@@ -12,6 +12,7 @@
 namespace {
 
 using win32::Access;
+constexpr Access kOnlyTrusted = Access::OnlyTrustedMayChange, kOthersToo = Access::OthersMayChange;
 
 // S-1-5-21-1-2-3-1000 runs the setup, S-1-5-21-1-2-3-1001 is another user, -513 the domain's
 // Domain Users.
@@ -33,21 +34,18 @@ struct Row {
 #define TI L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"
 
 const Row kRows[] = {
-    {"administrators only", ADMINS, Access::OnlyTrustedMayChange},
-    {"another user: full control", ADMINS L"(A;;FA;;;S-1-5-21-1-2-3-1001)",
-     Access::OthersMayChange},
-    {"owned by another user", L"O:S-1-5-21-1-2-3-1001D:(A;;FA;;;BA)", Access::OthersMayChange},
+    {"administrators only", ADMINS, kOnlyTrusted},
+    {"another user: full control", ADMINS L"(A;;FA;;;S-1-5-21-1-2-3-1001)", kOthersToo},
+    {"owned by another user", L"O:S-1-5-21-1-2-3-1001D:(A;;FA;;;BA)", kOthersToo},
     {"the setup's account: owner, full control",
-     L"O:S-1-5-21-1-2-3-1000D:(A;;FA;;;S-1-5-21-1-2-3-1000)(A;;FA;;;SY)",
-     Access::OnlyTrustedMayChange},
-    {"Domain Users: modify", ADMINS L"(A;;0x1301bf;;;S-1-5-21-1-2-3-513)", Access::OthersMayChange},
-    {"Users: read", ADMINS L"(A;;0x1200a9;;;BU)", Access::OnlyTrustedMayChange},
-    {"Users: full control, only passed on", ADMINS L"(A;OICIIO;FA;;;BU)",
-     Access::OnlyTrustedMayChange},
-    {"Users: generic write", ADMINS L"(A;;GW;;;BU)", Access::OthersMayChange},
+     L"O:S-1-5-21-1-2-3-1000D:(A;;FA;;;S-1-5-21-1-2-3-1000)(A;;FA;;;SY)", kOnlyTrusted},
+    {"Domain Users: modify", ADMINS L"(A;;0x1301bf;;;S-1-5-21-1-2-3-513)", kOthersToo},
+    {"Users: read", ADMINS L"(A;;0x1200a9;;;BU)", kOnlyTrusted},
+    {"Users: full control, only passed on", ADMINS L"(A;OICIIO;FA;;;BU)", kOnlyTrusted},
+    {"Users: generic write", ADMINS L"(A;;GW;;;BU)", kOthersToo},
     // Without a "D:" part no access list is present, as GetFileSecurity reports a FAT file.
-    {"no access list", L"O:BA", Access::OthersMayChange},
-    {"a conditional entry", ADMINS L"(A;;FA;;;AU)", Access::OthersMayChange, win32::kChangeRights,
+    {"no access list", L"O:BA", kOthersToo},
+    {"a conditional entry", ADMINS L"(A;;FA;;;AU)", kOthersToo, win32::kChangeRights,
      ACCESS_ALLOWED_CALLBACK_ACE_TYPE},
     {"an entry of a kind not judged", ADMINS L"(A;;FA;;;WD)", Access::Unknown, win32::kChangeRights,
      ACCESS_ALLOWED_OBJECT_ACE_TYPE},
@@ -55,15 +53,15 @@ const Row kRows[] = {
      L"O:" TI L"D:PAI(A;;FA;;;" TI L")(A;CIIO;GA;;;" TI L")(A;;0x1301bf;;;SY)(A;OICIIO;GA;;;SY)"
      L"(A;;0x1301bf;;;BA)(A;OICIIO;GA;;;BA)(A;;0x1200a9;;;BU)(A;OICIIO;GXGR;;;BU)"
      L"(A;OICIIO;GA;;;CO)(A;;0x1200a9;;;S-1-15-2-1)(A;OICIIO;GXGR;;;S-1-15-2-1)",
-     Access::OnlyTrustedMayChange},
+     kOnlyTrusted},
     // Above: a drive root lets Authenticated Users create folders and passes modify on, which
     // C:\Tools, made in it, inherits.
     {"a drive root above",
      L"O:SYD:(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)(A;OICIIO;0x1301bf;;;AU)"
      L"(A;;0x4;;;AU)",
-     Access::OnlyTrustedMayChange, win32::kReplaceRights},
-    {"C:\\Tools above", L"O:BAD:AI(A;ID;FA;;;BA)(A;ID;FA;;;SY)(A;ID;0x1301bf;;;AU)",
-     Access::OthersMayChange, win32::kReplaceRights},
+     kOnlyTrusted, win32::kReplaceRights},
+    {"C:\\Tools above", L"O:BAD:AI(A;ID;FA;;;BA)(A;ID;FA;;;SY)(A;ID;0x1301bf;;;AU)", kOthersToo,
+     win32::kReplaceRights},
     // Lists that do not hold what they say cannot be judged.
     {"an entry cut before its account", ADMINS L"(A;;FA;;;WD)", Access::Unknown,
      win32::kChangeRights, ACCESS_ALLOWED_ACE_TYPE, 8},
@@ -73,47 +71,34 @@ const Row kRows[] = {
      ACCESS_ALLOWED_ACE_TYPE, 0, 1},
 };
 
-// A copy of an access list that ends where readable memory ends, so that a read past the list
-// faults, with its last entry changed as row asks.
-class ListAtMemoryEnd {
- public:
-  ListAtMemoryEnd(const ACL* list, const Row& row) {
-    if (list == nullptr) return;
-    void* last = nullptr;
-    GetAce(const_cast<ACL*>(list), list->AceCount - 1, &last);
-    auto* lastEntry = static_cast<ACE_HEADER*>(last);
-    const WORD lastSize = row.lastSize != 0 ? row.lastSize : lastEntry->AceSize;
-    const std::size_t size =
-        static_cast<std::size_t>(static_cast<BYTE*>(last) - reinterpret_cast<const BYTE*>(list)) +
-        lastSize;
-    pages_ = static_cast<BYTE*>(
+// The list copied to end where readable memory ends, so that a read past it faults, with its
+// last entry changed as row asks; nullptr for no list. Each copy takes the place of the last.
+ACL* AtMemoryEnd(const ACL* list, const Row& row) {
+  constexpr std::size_t kPage = 4096;
+  static BYTE* const pages = [] {
+    auto* made = static_cast<BYTE*>(
         VirtualAlloc(nullptr, 2 * kPage, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
     DWORD previous = 0;
-    if (pages_ == nullptr || size > kPage ||
-        !VirtualProtect(pages_ + kPage, kPage, PAGE_NOACCESS, &previous))
-      return;
-    BYTE* start = pages_ + kPage - size;
-    CopyMemory(start, list, size);
-    list_ = reinterpret_cast<ACL*>(start);
-    list_->AclSize = static_cast<WORD>(size);
-    list_->AceCount = static_cast<WORD>(list_->AceCount + row.missingEntries);
-    auto* copiedLast = reinterpret_cast<ACE_HEADER*>(
-        start + (static_cast<BYTE*>(last) - reinterpret_cast<const BYTE*>(list)));
-    copiedLast->AceType = row.lastKind;
-    copiedLast->AceSize = lastSize;
-  }
-  ListAtMemoryEnd(const ListAtMemoryEnd&) = delete;
-  ListAtMemoryEnd& operator=(const ListAtMemoryEnd&) = delete;
-  ~ListAtMemoryEnd() {
-    if (pages_ != nullptr) VirtualFree(pages_, 0, MEM_RELEASE);
-  }
-  ACL* get() const { return list_; }
-
- private:
-  static constexpr std::size_t kPage = 4096;
-  BYTE* pages_ = nullptr;
-  ACL* list_ = nullptr;
-};
+    return made && VirtualProtect(made + kPage, kPage, PAGE_NOACCESS, &previous) ? made : nullptr;
+  }();
+  void* last = nullptr;
+  if (list == nullptr || pages == nullptr ||
+      !GetAce(const_cast<ACL*>(list), list->AceCount - 1, &last))
+    return nullptr;
+  const std::size_t lastAt =
+      static_cast<std::size_t>(static_cast<BYTE*>(last) - reinterpret_cast<const BYTE*>(list));
+  const WORD lastSize = row.lastSize != 0 ? row.lastSize : static_cast<ACE_HEADER*>(last)->AceSize;
+  const std::size_t size = lastAt + lastSize;
+  if (size > kPage) return nullptr;
+  auto* copy = reinterpret_cast<ACL*>(pages + kPage - size);
+  CopyMemory(copy, list, size);
+  copy->AclSize = static_cast<WORD>(size);
+  copy->AceCount = static_cast<WORD>(copy->AceCount + row.missingEntries);
+  auto* copiedLast = reinterpret_cast<ACE_HEADER*>(reinterpret_cast<BYTE*>(copy) + lastAt);
+  copiedLast->AceType = row.lastKind;
+  copiedLast->AceSize = lastSize;
+  return copy;
+}
 
 TEST(AccessJudgement, OnlyTrustedAccountsMayChangeAPlace) {
   PSID setupUser = nullptr;
@@ -131,41 +116,33 @@ TEST(AccessJudgement, OnlyTrustedAccountsMayChangeAPlace) {
     PACL list = nullptr;
     ASSERT_TRUE(GetSecurityDescriptorOwner(made, &owner, &defaulted));
     ASSERT_TRUE(GetSecurityDescriptorDacl(made, &present, &list, &defaulted));
-    const ListAtMemoryEnd copy(list, row);
-    ASSERT_EQ(list == nullptr, copy.get() == nullptr) << "no memory for the list";
+    ACL* const copy = AtMemoryEnd(list, row);
+    ASSERT_EQ(list == nullptr, copy == nullptr) << "no memory for the list";
     SECURITY_DESCRIPTOR descriptor;
     ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
     ASSERT_TRUE(SetSecurityDescriptorOwner(&descriptor, owner, FALSE));
-    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, present, copy.get(), FALSE));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, present, copy, FALSE));
     EXPECT_EQ(win32::JudgeDescriptor(&descriptor, trusted, row.rights), row.expected);
   }
 }
 
-struct EntryRow {
-  const char* name;
-  DWORD attributes;
-  DWORD reparseTag;
-  bool link;
-};
-
-const EntryRow kEntries[] = {
-    {"a folder", FILE_ATTRIBUTE_DIRECTORY, 0, false},
-    {"a junction", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT,
-     IO_REPARSE_TAG_MOUNT_POINT, true},
-    {"a symbolic link", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT,
-     IO_REPARSE_TAG_SYMLINK, true},
-    {"a OneDrive folder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT,
-     IO_REPARSE_TAG_CLOUD_3, false},
-    {"a file kept in the cloud", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT,
-     IO_REPARSE_TAG_CLOUD, false},
-    {"a deduplicated file", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT,
-     IO_REPARSE_TAG_DEDUP, false},
-    {"a host's link under Wine, no tag shown",
-     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT, 0, true},
-};
-
 TEST(AccessJudgement, OnlyReparsePointsThatNameAnotherPlaceAreLinks) {
-  for (const EntryRow& row : kEntries) {
+  constexpr DWORD kFolder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+  constexpr DWORD kFile = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT;
+  const struct {
+    const char* name;
+    DWORD attributes, reparseTag;
+    bool link;
+  } kEntries[] = {
+      {"a folder", FILE_ATTRIBUTE_DIRECTORY, 0, false},
+      {"a junction", kFolder, IO_REPARSE_TAG_MOUNT_POINT, true},
+      {"a symbolic link", kFolder, IO_REPARSE_TAG_SYMLINK, true},
+      {"a OneDrive folder", kFolder, IO_REPARSE_TAG_CLOUD_3, false},
+      {"a file kept in the cloud", kFile, IO_REPARSE_TAG_CLOUD, false},
+      {"a deduplicated file", kFile, IO_REPARSE_TAG_DEDUP, false},
+      {"a host's link under Wine, no tag shown", kFolder, 0, true},
+  };
+  for (const auto& row : kEntries) {
     EXPECT_EQ(win32::NamesAnotherPlace(row.attributes, row.reparseTag), row.link) << row.name;
   }
 }

@@ -414,10 +414,9 @@ TEST_F(SetupWindowTest, NoHintLineMeetsTheDetailsButtonAtAnyDpiWithEitherFont) {
       auto pixels = [&](int id) {
         return win32::TwipRectToPixels(design.ClientBounds(*design.Find(id)), dpi);
       };
-      const RECT details = pixels(IDC_DETAILS);
       const RECT hint = win32::HintWindowBounds(pixels(IDC_HINT), pixels(IDC_FRAME));
       EXPECT_LE(hint.bottom, pixels(IDC_FRAME).bottom - 2) << "the hint covers its frame's edge";
-      RECT keepClear = details;
+      RECT keepClear = pixels(IDC_DETAILS);
       OffsetRect(&keepClear, -hint.left, -hint.top);
       for (const wchar_t* text : texts::kHints) {
         const std::wstring caption = ExpandEscapes(std::wstring(L"\\s") + text);
@@ -425,11 +424,11 @@ TEST_F(SetupWindowTest, NoHintLineMeetsTheDetailsButtonAtAnyDpiWithEitherFont) {
             win32::LayOutHint(screen.get(), caption, hint.right - hint.left, keepClear);
         std::wstring joined;
         for (const win32::HintLine& line : lines) {
-          RECT drawn = line.bounds;
-          OffsetRect(&drawn, hint.left, hint.top);
           RECT overlap;
-          EXPECT_FALSE(IntersectRect(&overlap, &drawn, &details)) << std::wstring(line.text);
-          EXPECT_TRUE(drawn.right <= hint.right && drawn.bottom <= hint.bottom)
+          EXPECT_FALSE(IntersectRect(&overlap, &line.bounds, &keepClear))
+              << std::wstring(line.text);
+          EXPECT_TRUE(line.bounds.right <= hint.right - hint.left &&
+                      line.bounds.bottom <= hint.bottom - hint.top)
               << "cut off: " << std::wstring(line.text);
           if (line.startsCaptionLine && &line != &lines.front()) joined += L"\r\n";
           joined += line.text;
@@ -455,8 +454,7 @@ TEST_F(SetupWindowTest, HintPaintsOnlyItsLinesAndLeavesTheDetailsButtonClear) {
     window.SetHintCaption(ExpandEscapes(std::wstring(L"\\s") + text));
     SendMessageW(hint, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
     const std::vector<win32::HintLine> lines = window.HintLines();
-    int ink = 0;
-    int stray = 0;
+    int ink = 0, stray = 0;
     for (POINT at{0, 0}; at.y < client.bottom; ++at.y) {
       for (at.x = 0; at.x < client.right; ++at.x) {
         if (GetPixel(memory.get(), at.x, at.y) == GetSysColor(COLOR_BTNFACE)) continue;

@@ -241,21 +241,20 @@ TEST_F(CompanionOnAShare, TheShareItselfIsItsOwnLocation) {
 class CompanionOnRedirectedPaths : public CompanionOnRealItems {
  protected:
   static void SetUpTestSuite() {
-    wchar_t prefix[MAX_PATH] = L"";
+    wchar_t prefix[MAX_PATH] = L"", windows[MAX_PATH] = L"";
     if (GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH) == 0) return;
-    wchar_t windows[MAX_PATH] = L"";
     GetWindowsDirectoryW(windows, MAX_PATH);
     windows_ = windows;
     host_ = L"Z:" + std::wstring(prefix) + L"\\drive_c" + windows_.substr(2);
-    for (wchar_t& c : host_) c = c == L'/' ? L'\\' : c;
+    std::replace(host_.begin(), host_.end(), L'/', L'\\');
+    const FILETIME in2021 = FileTimeFromLocal(2021, 3, 4, 5, 6, 7);
+    const FILETIME in2019 = FileTimeFromLocal(2019, 1, 2, 3, 4, 5);
     ASSERT_TRUE(WriteFileOfSize(host_ + L"\\system32\\only64.txt", 64));
     ASSERT_TRUE(CreateDirectoryW((host_ + L"\\system32\\only64 folder").c_str(), nullptr));
     ASSERT_TRUE(WriteFileOfSize(host_ + L"\\system32\\both.txt", 111));
     ASSERT_TRUE(WriteFileOfSize(host_ + L"\\syswow64\\both.txt", 222));
-    ASSERT_TRUE(SetTimes(host_ + L"\\system32\\both.txt", FileTimeFromLocal(2021, 3, 4, 5, 6, 7),
-                         FileTimeFromLocal(2021, 3, 4, 5, 6, 7)));
-    ASSERT_TRUE(SetTimes(host_ + L"\\syswow64\\both.txt", FileTimeFromLocal(2019, 1, 2, 3, 4, 5),
-                         FileTimeFromLocal(2019, 1, 2, 3, 4, 5)));
+    ASSERT_TRUE(SetTimes(host_ + L"\\system32\\both.txt", in2021, in2021));
+    ASSERT_TRUE(SetTimes(host_ + L"\\syswow64\\both.txt", in2019, in2019));
   }
   static void TearDownTestSuite() {
     if (host_.empty()) return;
@@ -298,15 +297,12 @@ class CompanionOnRedirectedPaths : public CompanionOnRealItems {
 std::wstring CompanionOnRedirectedPaths::windows_;
 std::wstring CompanionOnRedirectedPaths::host_;
 
-// The text of a selection whose items give these texts in Explorer's order: one line (a block
-// for the details) for each different text.
-std::wstring SelectionText(const std::vector<std::wstring>& texts, const wchar_t* separator) {
-  std::vector<std::wstring> kept;
-  for (const std::wstring& text : texts) {
-    if (std::find(kept.begin(), kept.end(), text) == kept.end()) kept.push_back(text);
-  }
+// The text of a selection whose items give these texts in Explorer's order: one line for each
+// different text (equal texts are neighbours here).
+std::wstring SelectionText(std::vector<std::wstring> texts) {
+  texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
   std::wstring joined;
-  for (const std::wstring& text : kept) joined += (joined.empty() ? L"" : separator) + text;
+  for (const std::wstring& text : texts) joined += (joined.empty() ? L"" : L"\r\n") + text;
   return joined;
 }
 
@@ -334,10 +330,10 @@ TEST_F(CompanionOnRedirectedPaths, EveryEntryShowsTheItemsThat64BitExplorerShows
     details.replace(at + 6, hostPaths[i].size(), paths[i]);
   }
 
-  EXPECT_EQ(SelectionText(paths, L"\r\n"), CopiedTogether(L"1 ", paths));
-  EXPECT_EQ(SelectionText(longPlaces, L"\r\n"), CopiedTogether(L"2 ", paths));
-  EXPECT_EQ(SelectionText(shorts, L"\r\n"), CopiedTogether(L"3 ", paths));
-  EXPECT_EQ(SelectionText(shortPlaces, L"\r\n"), CopiedTogether(L"4 ", paths));
+  EXPECT_EQ(SelectionText(paths), CopiedTogether(L"1 ", paths));
+  EXPECT_EQ(SelectionText(longPlaces), CopiedTogether(L"2 ", paths));
+  EXPECT_EQ(SelectionText(shorts), CopiedTogether(L"3 ", paths));
+  EXPECT_EQ(SelectionText(shortPlaces), CopiedTogether(L"4 ", paths));
   EXPECT_EQ(details, CopiedTogether(L"5 ", paths));
 }
 

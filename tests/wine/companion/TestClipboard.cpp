@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <utility>
 
 #include "platform/win32/Handles.h"
 
@@ -53,47 +52,36 @@ bool SetClipboardText(const std::wstring& text, HWND owner) {
   return clipboard.open() && PutText(text);
 }
 
-ClipboardHolder::ClipboardHolder(DWORD heldMs, std::wstring copy, std::wstring from)
-    : heldMs_(heldMs),
-      copy_(std::move(copy)),
-      from_(std::move(from)),
-      opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  thread_.reset(CreateThread(nullptr, 0, Hold, this, 0, nullptr));
-  if (thread_ && from_.empty()) WaitForSingleObject(opened_.get(), 5000);
+ClipboardHolder::ClipboardHolder(DWORD heldMs, const std::wstring& copy, const std::wstring& from)
+    : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      thread_([this, heldMs, copy, from] { Hold(heldMs, copy, from); }) {
+  if (from.empty()) WaitForSingleObject(opened_.get(), 5000);
 }
 
-ClipboardHolder::~ClipboardHolder() {
-  if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
-}
-
-bool ClipboardHolder::Due() const {
-  if (from_.empty()) return true;
-  const ClipboardContents now = ContentsOfOpenClipboard({L"CanIncludeInClipboardHistory"});
-  return now.text == from_ && now.has[0];
-}
-
-DWORD WINAPI ClipboardHolder::Hold(void* holder) {
-  ClipboardHolder* self = static_cast<ClipboardHolder*>(holder);
+void ClipboardHolder::Hold(DWORD heldMs, const std::wstring& copy, const std::wstring& from) {
   const win32::UniqueWindow owner = MessageWindow();
   // Looks again at each change of the clipboard, as a program that watches it would.
   AddClipboardFormatListener(owner.get());
   const DWORD start = GetTickCount();
-  do {
-    const win32::ScopedClipboard clipboard(owner.get());
-    if (clipboard.open() && self->Due()) {
-      self->holding_ = true;
-      SetEvent(self->opened_.get());
-      Sleep(self->heldMs_);
-      if (!self->copy_.empty()) PutText(self->copy_);
-      return 0;
-    }
+  for (DWORD waited = 0; waited < 10000; waited = GetTickCount() - start) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000 - (GetTickCount() - start),
-                                     QS_ALLINPUT) == WAIT_OBJECT_0 &&
-           GetTickCount() - start < 10000);
-  SetEvent(self->opened_.get());
-  return 0;
+    {
+      const win32::ScopedClipboard clipboard(owner.get());
+      // Harmless where the clipboard is not open: no text then.
+      const ClipboardContents now = ContentsOfOpenClipboard({L"CanIncludeInClipboardHistory"});
+      if (clipboard.open() && (from.empty() || (now.text == from && now.has[0]))) {
+        holding_ = true;
+        SetEvent(opened_.get());
+        Sleep(heldMs);
+        if (!copy.empty()) PutText(copy);
+        return;
+      }
+    }  // Closed again while it waits for the next change.
+    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10000 - waited, QS_ALLINPUT) != WAIT_OBJECT_0)
+      break;
+  }
+  SetEvent(opened_.get());
 }
 
 std::wstring ClipboardText() {

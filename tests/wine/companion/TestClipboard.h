@@ -1,7 +1,9 @@
 // The clipboard as the tests see it: put a known text there, read back what is there.
 #pragma once
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/win32/Handles.h"
@@ -27,23 +29,17 @@ ClipboardContents ReadClipboard(const std::vector<const wchar_t*>& formats);
 // text, the user's copy, before it closes.
 class ClipboardHolder {
  public:
-  explicit ClipboardHolder(DWORD heldMs, std::wstring copy = std::wstring(),
-                           std::wstring from = std::wstring());
-  ClipboardHolder(const ClipboardHolder&) = delete;
-  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
-  ~ClipboardHolder();                        // Waits until the clipboard is closed again.
-  bool holding() const { return holding_; }  // Once it opened the clipboard, or failed to.
+  explicit ClipboardHolder(DWORD heldMs, const std::wstring& copy = L"",
+                           const std::wstring& from = L"");
+  ~ClipboardHolder() { thread_.join(); }     // Waits until the clipboard is closed again.
+  bool holding() const { return holding_; }  // Once it opened the clipboard.
 
  private:
-  static DWORD WINAPI Hold(void* holder);
-  bool Due() const;  // Whether to hold the clipboard its thread opened.
+  void Hold(DWORD heldMs, const std::wstring& copy, const std::wstring& from);
 
-  DWORD heldMs_;
-  std::wstring copy_;
-  std::wstring from_;
-  bool holding_ = false;
+  std::atomic<bool> holding_{false};
   ::win32::UniqueHandle opened_;
-  ::win32::UniqueHandle thread_;
+  std::thread thread_;
 };
 
 // A hidden top-level window of the test. While one is open, Wine's desktop process, which
