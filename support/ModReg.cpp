@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "platform/Utf16Le.h"
 #include "support/KeyHandle.h"
 #include "support/NumberText.h"
 
@@ -24,24 +25,10 @@ struct RawValue {
   std::vector<std::uint8_t> bytes;
 };
 
-// REG_SZ data: the text in UTF-16LE and its terminating NUL, written unit by unit, so that the
-// bytes are the same where wchar_t holds whole code points (the native tests' hosts).
+// REG_SZ data: the text in UTF-16LE and its terminating NUL.
 RawValue TextValue(std::wstring_view text) {
-  RawValue raw{platform::kRegSz, {}};
-  const auto put = [&raw](std::uint32_t unit) {
-    raw.bytes.push_back(static_cast<std::uint8_t>(unit));
-    raw.bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-  };
-  for (const wchar_t c : text) {
-    const auto code = static_cast<std::uint32_t>(c);
-    if (code > 0xFFFF) {
-      put(0xD800 + ((code - 0x10000) >> 10));
-      put(0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      put(code);
-    }
-  }
-  put(0);
+  RawValue raw{platform::kRegSz, platform::Utf16LeBytes(text)};
+  raw.bytes.insert(raw.bytes.end(), {0, 0});
   return raw;
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "platform/Utf16Le.h"
 #include "platform/fake/AsciiLower.h"
 #include "platform/fake/FakeText.h"
 
@@ -67,7 +68,7 @@ void FakeRegistry::AddKey(const std::string& path) {
 void FakeRegistry::SetString(const std::string& path, const std::string& name,
                              const std::string& text) {
   AddKey(path);
-  Value value{platform::kRegSz, Utf16Le(FromUtf8(text))};
+  Value value{platform::kRegSz, platform::Utf16LeBytes(FromUtf8(text))};
   value.data.insert(value.data.end(), {0, 0});
   keys_[AsciiLower(path)].values[AsciiLower(name)] = value;
 }

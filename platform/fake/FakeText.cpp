@@ -73,24 +73,6 @@ std::wstring FromUtf8(std::string_view bytes) {
   return text;
 }
 
-std::vector<std::uint8_t> Utf16Le(std::wstring_view text) {
-  std::vector<std::uint8_t> bytes;
-  const auto put = [&bytes](std::uint32_t unit) {
-    bytes.push_back(static_cast<std::uint8_t>(unit));
-    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-  };
-  for (std::size_t at = 0; at < text.size();) {
-    const std::uint32_t c = NextCodePoint(text, &at);
-    if (c > 0xFFFF) {
-      put(0xD800 + ((c - 0x10000) >> 10));
-      put(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      put(c);
-    }
-  }
-  return bytes;
-}
-
 std::wstring FromUtf16Le(const std::uint8_t* data, std::size_t size) {
   std::wstring units;
   for (std::size_t i = 0; i + 1 < size; i += 2)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Utf16Le.h"
 #include "platform/fake/FakeText.h"
 #include "tests/native/Harness.h"
 
@@ -31,8 +32,8 @@ Lines DeleteMissing(const std::string& verb) {
 Lines Write(const std::string& key, const std::string& text) {
   return {"create \"" + key + "\" reserved=0 class=\"\" options=0 access=0xF013F -> 0",
           "set \"" + key + "\" name=\"\" reserved=0 type=1 size=" +
-              std::to_string(fake::Utf16Le(fake::FromUtf8(text)).size() + 2) + " data=\"" + text +
-              "\" -> 0",
+              std::to_string(platform::Utf16LeBytes(fake::FromUtf8(text)).size() + 2) + " data=\"" +
+              text + "\" -> 0",
           "close \"" + key + "\" -> 0"};
 }
 

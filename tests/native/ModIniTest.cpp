@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Utf16Le.h"
 #include "platform/fake/FakeSystem.h"
 #include "platform/fake/FakeText.h"
 #include "support/Mod_ini.h"
@@ -49,7 +50,7 @@ TEST(GetIniString, CutsValuesToTheirLongestStartOfAtMost127Bytes) {
   for (const auto& c : cases) {
     const std::wstring ini = L"[Menu1]\r\nTitle=" + c.value + L"\r\n";
     EXPECT_EQ(f.Title(fake::Utf8(ini)), c.title) << "8-bit, " << c.value.size();
-    const std::vector<std::uint8_t> utf16 = fake::Utf16Le(L"\xFEFF" + ini);
+    const std::vector<std::uint8_t> utf16 = platform::Utf16LeBytes(L"\xFEFF" + ini);
     EXPECT_EQ(f.Title(std::string(utf16.begin(), utf16.end())), c.title)
         << "UTF-16, " << c.value.size();
   }
